@@ -1,0 +1,12 @@
+// Writes large, valid ASCII DXF drawings for the benchmarks.
+#pragma once
+#include <cstddef>
+#include <string>
+
+namespace bench {
+
+// Writes a drawing of at least targetBytes (lines, circles, arcs, polylines and text on 16 layers) to path,
+// unless a file of that size is already there. Returns the number of entities written (0 when reused).
+size_t writeLargeDrawing(const std::string& path, size_t targetBytes);
+
+}  // namespace bench

@@ -1,0 +1,4 @@
+#include <dbfiler.h>
+
+ACRX_NO_CONS_DEFINE_MEMBERS(AcDbDxfFiler, AcRxObject);
+ACADSIM_HOST_CLASS_REGISTRATION(AcDbDxfFiler);

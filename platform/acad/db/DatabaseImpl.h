@@ -1,0 +1,107 @@
+// The inside of a database: object stubs by handle, the well-known object ids, header variables and classes.
+#pragma once
+#include <cstdint>
+#include <deque>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+#include <acadsim/DxfData.h>
+#include <dbmain.h>
+
+namespace acadsim {
+struct DatabaseImpl;
+}
+
+// What an object id points to: the object (null for a handle referred to but never defined) and its handle.
+class AcDbStub {
+ public:
+  AcDbObject* object = nullptr;
+  acadsim::DatabaseImpl* db = nullptr;
+  uint64_t handle = 0;
+  uint64_t index = 0;  // position in the database's stub list; the entity name's first half
+};
+
+namespace acadsim {
+
+// One CLASSES entry of the drawing.
+struct DxfClassEntry {
+  std::u16string dxfName, className, appName;
+  int proxyFlags = 0;
+  bool isEntity = false;
+};
+
+struct DatabaseImpl {
+  explicit DatabaseImpl(AcDbDatabase* owner);
+  ~DatabaseImpl();
+  DatabaseImpl(const DatabaseImpl&) = delete;
+  DatabaseImpl& operator=(const DatabaseImpl&) = delete;
+
+  // The stub of a handle, made (without object) when the handle is first referred to.
+  AcDbStub* stubForHandle(uint64_t handle);
+  AcDbStub* findStub(uint64_t handle) const;
+  // Makes obj resident under handle; a null handle or one already defined gets the next free handle (the
+  // handseed, raised past every handle seen), as AutoCAD gives handles on reading.
+  AcDbObjectId addObject(AcDbObject* obj, uint64_t handle = 0);
+  void noteHandleSeen(uint64_t handle);
+  // Makes obj resident (addObject) and sets its id and owner.
+  AcDbObjectId adopt(AcDbObject* obj, uint64_t handle, AcDbObjectId ownerId);
+  static void setOwner(AcDbObject* obj, AcDbObjectId ownerId) { obj->mOwnerId = ownerId; }
+  static Acad::ErrorStatus open(AcDbObject* obj, AcDb::OpenMode mode, bool openErased) {
+    return obj->openAs(mode, openErased);
+  }
+  static void setErasedUnchecked(AcDbObject* obj, bool erased) { obj->mErased = erased; }
+  static DxfData& xdataOf(AcDbObject* obj) { return obj->mXData; }
+  // While reading, objects without a usable handle wait for one until every handle of the file is known.
+  void beginDeferringHandles() { deferHandles = true; }
+  void assignDeferredHandles();
+  // The stub named by an entity name, or null when the name names nothing of this database.
+  AcDbStub* stubByIndex(uint64_t index) const { return index < stubs.size() ? stubs[index].get() : nullptr; }
+  uint64_t serial() const { return serialNumber; }
+
+  void setHeader(const std::string& name, const DxfData& value);
+  // The groups of a header variable ("$LUNITS"), or null when the drawing does not set it.
+  const DxfData* header(std::string_view name) const;
+  // Host: 16-bit, real and string values of header variables, with a fallback.
+  int headerInt(std::string_view name, int fallback) const;
+  double headerReal(std::string_view name, double fallback) const;
+
+  // Swaps contents with other (the reader fills a fresh one), keeping each owner.
+  void swapContents(DatabaseImpl& other);
+
+  AcDbDatabase* owner;
+  uint64_t serialNumber;
+  std::deque<std::unique_ptr<AcDbStub>> stubs;
+  std::unordered_map<uint64_t, AcDbStub*> byHandle;
+  uint64_t handseed = 1;
+  bool deferHandles = false;
+  std::vector<AcDbStub*> awaitingHandles;
+
+  AcDbObjectId blockTable, layerTable, linetypeTable, textStyleTable, dimStyleTable, regAppTable, viewportTable,
+      viewTable, ucsTable, namedObjects;
+  AcDbObjectId modelSpace, paperSpace;  // *Model_Space and the active *Paper_Space
+  AcDbObjectId layerZero, byLayerLinetype, byBlockLinetype, continuousLinetype;
+
+  std::vector<std::pair<std::string, DxfData>> headerVariables;  // file order; names upper case
+  std::unordered_map<std::string, size_t> headerIndex;
+  std::vector<DxfClassEntry> classes;
+};
+
+// The database whose entity names carry this serial, or null once it is gone.
+DatabaseImpl* databaseBySerial(uint64_t serial);
+
+// Case-insensitive comparison of symbol names (ASCII letters; other characters compare exactly).
+bool equalNoCase(std::u16string_view a, std::u16string_view b);
+std::u16string upperCase(std::u16string_view s);
+
+// The run-time class of that name in the class dictionary, or null.
+AcRxClass* classNamed(const std::u16string& name);
+
+// The host's working database, or null.
+AcDbDatabase* workingDatabaseOrNull();
+
+// A copy the caller frees with acutDelString.
+ACHAR* newHostString(std::u16string_view s);
+
+}  // namespace acadsim

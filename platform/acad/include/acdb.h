@@ -1,0 +1,97 @@
+// AcDb: the database enums shared by the drawing classes.
+#pragma once
+#include "adesk.h"
+
+struct AcDb {
+  enum OpenMode {
+    kForRead = 0,
+    kForWrite = 1,
+    kForNotify = 2,
+  };
+
+  // Lineweights in hundredths of a millimetre, with the three special values.
+  enum LineWeight {
+    kLnWt000 = 0,
+    kLnWt005 = 5,
+    kLnWt009 = 9,
+    kLnWt013 = 13,
+    kLnWt015 = 15,
+    kLnWt018 = 18,
+    kLnWt020 = 20,
+    kLnWt025 = 25,
+    kLnWt030 = 30,
+    kLnWt035 = 35,
+    kLnWt040 = 40,
+    kLnWt050 = 50,
+    kLnWt053 = 53,
+    kLnWt060 = 60,
+    kLnWt070 = 70,
+    kLnWt080 = 80,
+    kLnWt090 = 90,
+    kLnWt100 = 100,
+    kLnWt106 = 106,
+    kLnWt120 = 120,
+    kLnWt140 = 140,
+    kLnWt158 = 158,
+    kLnWt200 = 200,
+    kLnWt211 = 211,
+    kLnWtByLayer = -1,
+    kLnWtByBlock = -2,
+    kLnWtByLwDefault = -3,
+  };
+
+  enum Visibility {
+    kVisible = 0,
+    kInvisible = 1,
+  };
+
+  enum PlotStyleNameType {
+    kPlotStyleNameByLayer = 0,
+    kPlotStyleNameByBlock = 1,
+    kPlotStyleNameIsDictDefault = 2,
+    kPlotStyleNameById = 3,
+  };
+
+  enum DwgDataType {
+    kDwgNull = 0,
+    kDwgReal = 1,
+    kDwgInt32 = 2,
+    kDwgInt16 = 3,
+    kDwgInt8 = 4,
+    kDwgText = 5,
+    kDwgBChunk = 6,
+    kDwgHandle = 7,
+    kDwgHardOwnershipId = 8,
+    kDwgSoftOwnershipId = 9,
+    kDwgHardPointerId = 10,
+    kDwgSoftPointerId = 11,
+    kDwg3Real = 12,
+    kDwgInt64 = 13,
+    kDwgNotRecognized = 19,
+  };
+
+  enum FilerType {
+    kFileFiler = 0,
+    kCopyFiler = 1,
+    kUndoFiler = 2,
+    kBagFiler = 3,
+    kIdXlateFiler = 4,
+    kPageFiler = 5,
+    kDeepCloneFiler = 6,
+    kIdFiler = 7,
+    kPurgeFiler = 8,
+    kWblockCloneFiler = 9,
+  };
+
+  enum DuplicateRecordCloning {
+    kDrcNotApplicable = 0,
+    kDrcIgnore = 1,
+    kDrcReplace = 2,
+    kDrcXrefMangleName = 3,
+    kDrcMangleName = 4,
+    kDrcUnmangleName = 5,
+  };
+};
+
+#define ACDB_MODEL_SPACE ACRX_T("*Model_Space")
+#define ACDB_PAPER_SPACE ACRX_T("*Paper_Space")

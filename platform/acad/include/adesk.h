@@ -1,0 +1,24 @@
+// Fixed-size types of the host, as ObjectARX's adesk.h names them.
+#pragma once
+#include <cstddef>
+#include <cstdint>
+
+struct Adesk {
+  typedef int8_t Int8;
+  typedef int16_t Int16;
+  typedef int32_t Int32;
+  typedef int64_t Int64;
+  typedef uint8_t UInt8;
+  typedef uint16_t UInt16;
+  typedef uint32_t UInt32;
+  typedef uint64_t UInt64;
+  typedef unsigned char Byte;
+  typedef intptr_t IntPtr;
+  typedef uintptr_t UIntPtr;
+  typedef IntPtr LongPtr;
+  typedef UIntPtr ULongPtr;
+  typedef Int64 IntDbId;
+  typedef bool Boolean;
+  static constexpr bool kFalse = false;
+  static constexpr bool kTrue = true;
+};

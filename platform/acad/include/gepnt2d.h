@@ -1,0 +1,24 @@
+// AcGePoint2d: a point in the plane.
+#pragma once
+#include "gevec2d.h"
+
+class AcGePoint2d {
+ public:
+  AcGePoint2d() = default;
+  AcGePoint2d(double xx, double yy) : x(xx), y(yy) {}
+
+  static const AcGePoint2d kOrigin;
+
+  double distanceTo(const AcGePoint2d& p) const { return (p - *this).length(); }
+  bool isEqualTo(const AcGePoint2d& p, double tol = 1e-10) const { return distanceTo(p) <= tol; }
+
+  AcGePoint2d operator+(const AcGeVector2d& v) const { return {x + v.x, y + v.y}; }
+  AcGePoint2d operator-(const AcGeVector2d& v) const { return {x - v.x, y - v.y}; }
+  AcGeVector2d operator-(const AcGePoint2d& p) const { return {x - p.x, y - p.y}; }
+  bool operator==(const AcGePoint2d& p) const { return isEqualTo(p); }
+  bool operator!=(const AcGePoint2d& p) const { return !isEqualTo(p); }
+
+  double x = 0.0, y = 0.0;
+};
+
+inline const AcGePoint2d AcGePoint2d::kOrigin{0.0, 0.0};

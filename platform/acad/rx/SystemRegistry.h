@@ -1,0 +1,19 @@
+// The host's registry roots, reachable inside the host without starting the class system.
+#pragma once
+#include <rxdict.h>
+
+namespace acadsim::rx {
+
+class DynamicLinker;
+
+struct Registry {
+  AcRxDictionary* system;
+  AcRxDictionary* classes;
+  AcRxDictionary* services;
+  DynamicLinker* linker;
+};
+
+// Created on first use and kept for the life of the process, as the host's registry is.
+const Registry& Roots();
+
+}  // namespace acadsim::rx

@@ -1,0 +1,2 @@
+// A shared library without the ObjectARX entry points.
+extern "C" int plainLibraryAnswer() { return 42; }

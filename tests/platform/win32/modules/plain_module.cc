@@ -1,0 +1,2 @@
+// A module without DllMain or resources.
+extern "C" int PlainModuleAnswer() { return 42; }

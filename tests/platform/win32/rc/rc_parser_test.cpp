@@ -1,0 +1,196 @@
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+
+#include "rc_lexer.h"
+#include "rc_parser.h"
+#include "resource_format.h"
+#include "resource_writer.h"
+#include "version_block.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// Writes the script (and a header it may include) to a fresh folder and parses it.
+class RcParserTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    dir_ = fs::temp_directory_path() / ("rc_parser_test_" + std::to_string(getpid()));
+    fs::create_directories(dir_);
+    std::ofstream(dir_ / "ids.h") << "#pragma once\n#define IDS_A 15\n#define IDS_B \\\n  (IDS_A + 1)\n";
+    std::ofstream(dir_ / "data.bin") << "0123";
+  }
+  void TearDown() override { fs::remove_all(dir_); }
+
+  std::vector<Resource> parse(const std::string& script) {
+    std::ofstream(dir_ / "test.rc") << script;
+    RcLexer lexer(dir_ / "test.rc", {});
+    RcParser parser(lexer);
+    return parser.parse();
+  }
+
+  static const Resource* find(const std::vector<Resource>& resources, uint32_t type, uint32_t name, uint16_t language) {
+    for (const Resource& r : resources)
+      if (r.type.id == type && r.name.id == name && r.language == language) return &r;
+    return nullptr;
+  }
+
+  // The string at slot of a string-table block, by walking the length-prefixed entries.
+  static std::u16string slot(const Resource& block, int index) {
+    size_t at = 0;
+    for (int i = 0;; ++i) {
+      uint16_t length = static_cast<uint16_t>(block.data[at] | (block.data[at + 1] << 8));
+      if (i == index) {
+        std::u16string text;
+        for (uint16_t k = 0; k < length; ++k)
+          text.push_back(static_cast<char16_t>(block.data[at + 2 + 2 * k] | (block.data[at + 3 + 2 * k] << 8)));
+        return text;
+      }
+      at += 2 + 2 * length;
+    }
+  }
+
+  fs::path dir_;
+};
+
+}  // namespace
+
+TEST_F(RcParserTest, StringTableBlocksOfSixteen) {
+  auto resources = parse("#include \"ids.h\"\nSTRINGTABLE BEGIN IDS_A \"fifteen\" IDS_B \"sixteen\" 0 \"zero\" END\n");
+  const Resource* first = find(resources, 6, 1, 0);
+  const Resource* second = find(resources, 6, 2, 0);
+  ASSERT_NE(first, nullptr);
+  ASSERT_NE(second, nullptr);
+  EXPECT_EQ(slot(*first, 0), u"zero");
+  EXPECT_EQ(slot(*first, 1), u"");
+  EXPECT_EQ(slot(*first, 15), u"fifteen");
+  EXPECT_EQ(slot(*second, 0), u"sixteen");
+  EXPECT_EQ(first->data.size(), 2u * 16 + 2 * 4 + 2 * 7);
+}
+
+TEST_F(RcParserTest, LanguagesApplyToWhatFollows) {
+  auto resources = parse(
+      "1 RCDATA \"data.bin\"\n"
+      "LANGUAGE LANG_CHINESE, SUBLANG_CHINESE_SIMPLIFIED\n"
+      "2 RCDATA \"data.bin\"\n"
+      "STRINGTABLE LANGUAGE 9, 1 BEGIN 1 \"en\" END\n"
+      "STRINGTABLE BEGIN 1 \"zh\" END\n"
+      "LANGUAGE 0x19, 0x01\n"
+      "3 RCDATA \"data.bin\"\n");
+  EXPECT_NE(find(resources, 10, 1, 0x0000), nullptr);
+  EXPECT_NE(find(resources, 10, 2, 0x0804), nullptr);
+  EXPECT_NE(find(resources, 10, 3, 0x0419), nullptr);
+  ASSERT_NE(find(resources, 6, 1, 0x0409), nullptr);
+  ASSERT_NE(find(resources, 6, 1, 0x0804), nullptr);
+  EXPECT_EQ(slot(*find(resources, 6, 1, 0x0409), 1), u"en");
+  EXPECT_EQ(slot(*find(resources, 6, 1, 0x0804), 1), u"zh");
+}
+
+TEST_F(RcParserTest, NamedTypesAndNamesAreUpperCase) {
+  auto resources = parse("logo MyType MOVEABLE PURE \"data.bin\"\n\"quoted\" 300 \"data.bin\"\n");
+  ASSERT_EQ(resources.size(), 2u);
+  EXPECT_EQ(resources[0].name.name, u"LOGO");
+  EXPECT_EQ(resources[0].type.name, u"MYTYPE");
+  EXPECT_EQ(resources[0].data, (std::vector<uint8_t>{'0', '1', '2', '3'}));
+  EXPECT_EQ(resources[1].name.name, u"QUOTED");
+  EXPECT_EQ(resources[1].type.id, 300u);
+}
+
+TEST_F(RcParserTest, ExpressionsAndConditionals) {
+  auto resources = parse(
+      "#define BASE 0x10\n"
+      "#define NEXT BASE + 1 | 4\n"
+      "#ifndef BASE\n#error never\n#else\n"
+      "STRINGTABLE BEGIN NEXT \"x\" (BASE) \"y\" ~0xFFFFFFF0 \"z\" END\n"
+      "#endif\n"
+      "#undef BASE\n"
+      "#ifdef BASE\nbroken text\n#endif\n");
+  const Resource* block = find(resources, 6, 2, 0);
+  ASSERT_NE(block, nullptr);
+  EXPECT_EQ(slot(*block, 0), u"y");
+  EXPECT_EQ(slot(*block, 5), u"x");
+  ASSERT_NE(find(resources, 6, 1, 0), nullptr);
+  EXPECT_EQ(slot(*find(resources, 6, 1, 0), 15), u"z");
+}
+
+TEST_F(RcParserTest, VersionValuesOfNumbers) {
+  auto resources = parse(
+      "1 VERSIONINFO FILEVERSION 1,2 BEGIN BLOCK \"VarFileInfo\" BEGIN "
+      "VALUE \"Translation\", 0x409, 1252 VALUE \"Wide\", 0x12345678L END END\n");
+  ASSERT_EQ(resources.size(), 1u);
+  const std::vector<uint8_t>& data = resources[0].data;
+  ASSERT_GT(data.size(), 92u);
+  EXPECT_EQ(data[0] | (data[1] << 8), static_cast<int>(data.size()));
+  uint32_t fileVersionMS, fileVersionLS;
+  std::memcpy(&fileVersionMS, &data[40 + 8], 4);
+  std::memcpy(&fileVersionLS, &data[40 + 12], 4);
+  EXPECT_EQ(fileVersionMS, 0x00010002u);
+  EXPECT_EQ(fileVersionLS, 0u);
+  const uint8_t translation[] = {0x09, 0x04, 0xE4, 0x04};
+  EXPECT_NE(std::search(data.begin(), data.end(), std::begin(translation), std::end(translation)), data.end());
+  const uint8_t wide[] = {0x78, 0x56, 0x34, 0x12};
+  EXPECT_NE(std::search(data.begin(), data.end(), std::begin(wide), std::end(wide)), data.end());
+}
+
+TEST(VersionBlock, ChildrenAreDwordAligned) {
+  VersionInfo info;
+  VersionNode block;
+  block.key = u"StringFileInfo";
+  block.isBlock = true;
+  VersionNode table;
+  table.key = u"040904b0";
+  table.isBlock = true;
+  VersionNode odd;
+  odd.key = u"K";  // 6 + 4 bytes of header and key: the value needs padding
+  odd.isText = true;
+  odd.text = u"abc";
+  table.children = {odd, odd};
+  block.children = {table};
+  info.children = {block};
+  std::vector<uint8_t> data = BuildVersionBlock(info);
+  size_t stringFileInfo = 92;
+  EXPECT_EQ(data[stringFileInfo + 4], 1);  // wType text
+  size_t tableAt = stringFileInfo + 6 + 30;  // key "StringFileInfo" and its NUL
+  EXPECT_EQ(tableAt % 4, 0u);
+  EXPECT_EQ(data[tableAt + 6], '0');
+  size_t first = tableAt + 6 + 18;
+  EXPECT_EQ(first % 4, 0u);
+  EXPECT_EQ(data[first] | (data[first + 1] << 8), 6 + 4 + 2 + 8);  // header, key, padding, "abc\0"
+  EXPECT_EQ(data[first + 2], 4);  // characters with the NUL
+  size_t second = first + 20;
+  EXPECT_EQ(data[second + 6], 'K');
+  EXPECT_EQ(data.size(), second + 20);
+}
+
+TEST(ResourceWriter, BlobHeaderAndEntries) {
+  Resource r;
+  r.type.name = u"T";
+  r.name.id = 5;
+  r.language = 0x0804;
+  r.data = {1, 2, 3};
+  std::vector<uint8_t> blob = SerializeResources({r});
+  qvres::Header header;
+  std::memcpy(&header, blob.data(), sizeof header);
+  EXPECT_EQ(std::memcmp(header.magic, "QVRS", 4), 0);
+  EXPECT_EQ(header.entryCount, 1u);
+  EXPECT_EQ(header.totalSize, blob.size());
+  EXPECT_EQ(blob.size() % 8, 0u);
+  qvres::Entry entry;
+  std::memcpy(&entry, blob.data() + sizeof header, sizeof entry);
+  EXPECT_EQ(entry.nameId, 5u);
+  EXPECT_EQ(entry.nameNameOffset, 0u);
+  EXPECT_NE(entry.typeNameOffset, 0u);
+  EXPECT_EQ(blob[entry.typeNameOffset], 'T');
+  EXPECT_EQ(entry.language, 0x0804u);
+  EXPECT_EQ(entry.dataOffset % 8, 0u);
+  EXPECT_EQ(entry.dataSize, 3u);
+  EXPECT_EQ(blob[entry.dataOffset + 2], 3);
+  std::string source = EmitResourceSource(blob, "x.rc");
+  EXPECT_NE(source.find("section(\".qvrsrc\")"), std::string::npos);
+  EXPECT_NE(source.find("qv_resource_data[" + std::to_string(blob.size()) + "]"), std::string::npos);
+}
