@@ -2,7 +2,8 @@
 function(qv_add_module name suffix)
   add_library(${name} MODULE ${ARGN})
   set_target_properties(${name} PROPERTIES PREFIX "" SUFFIX "${suffix}")
-  target_link_options(${name} PRIVATE -Wl,--no-undefined)
+  # A module resolves its own symbols inside itself, whatever else the host process holds.
+  target_link_options(${name} PRIVATE -Wl,--no-undefined -Wl,-Bsymbolic)
 endfunction()
 
 # qv_add_test_dir(NAME DIR LIBS...): one GoogleTest binary from every *.cpp in DIR.

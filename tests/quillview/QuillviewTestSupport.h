@@ -1,9 +1,8 @@
-// Shared pieces of the module's tests: the module's strings, test host classes and entities of them.
+// Shared pieces of the module's tests: test host classes and entities, a drawing, the module's files.
 #pragma once
 #include <acedads.h>
 #include <dbapserv.h>
 #include <dbents.h>
-#include <dbmain.h>
 #include <dbsymtb.h>
 #include <qvwide.h>
 #include <rxregsvc.h>
@@ -12,16 +11,17 @@
 
 #include <string>
 
+#include "describe/ExtenderBridge.h"
 #include "describe/QuillviewPX.h"
 
-// The file of the module as built beside the tests.
+// A file built beside the tests.
 std::u16string ModulePath(const char* fileName);
 
 // A host class made for one test and removed after it.
 class ScopedHostClass {
  public:
-  ScopedHostClass(const ACHAR* name, const ACHAR* parentName);
-  ~ScopedHostClass();
+  ScopedHostClass(const ACHAR* name, const ACHAR* parentName) : m_class(newAcRxClass(name, parentName)) {}
+  ~ScopedHostClass() { deleteAcRxClass(m_class); }
   ScopedHostClass(const ScopedHostClass&) = delete;
   ScopedHostClass& operator=(const ScopedHostClass&) = delete;
   AcRxClass* get() const { return m_class; }
@@ -40,8 +40,24 @@ class TestShape : public AcDbEntity {
   AcRxClass* m_class;
 };
 
-// The QuillviewPX class registered as the module has it while loaded; declared before the describers
-// of a fixture, it outlives them as the class outlives the module's describers.
+// The body the dispatcher writes for a test shape of entityClass, dispatched on dispatchClass.
+std::u16string DescribeAs(AcRxClass* entityClass, AcRxClass* dispatchClass, int marker = -1);
+inline std::u16string DescribeAs(AcRxClass* cls) { return DescribeAs(cls, cls); }
+// The describer registered on a class or its nearest ancestor, or null.
+QuillviewPX* DescriberOf(AcRxClass* cls);
+
+// Stands in for an automation extender: adds its name to the body.
+class TestBridge : public CExtenderBridge {
+ public:
+  explicit TestBridge(std::u16string name) : m_name(std::move(name)) {}
+  void Describe(ScopeText& text, AcDbEntity*, int) override { text.Body += m_name; }
+
+ private:
+  std::u16string m_name;
+};
+
+// The QuillviewPX class registered as the module has it while loaded; declared before a fixture's
+// describers, it outlives them as the class outlives the module's describers.
 struct ScopedQuillviewPXClass {
   ScopedQuillviewPXClass() { QuillviewPX::rxInit(); }
   ~ScopedQuillviewPXClass() { QuillviewPX::rxUninit(); }
@@ -52,42 +68,38 @@ class QuillviewPXTest : public ::testing::Test {
   ScopedQuillviewPXClass pxClass;
 };
 
-// The describer registered on a class or its nearest ancestor, or null.
-QuillviewPX* DescriberOf(AcRxClass* cls);
-
 // A new drawing of its own, the working database while the test runs, with helpers to fill it.
 class DrawingTest : public ::testing::Test {
  protected:
-  DrawingTest();
-  ~DrawingTest() override;
+  DrawingTest() : m_previous(acdbHostApplicationServices()->workingDatabase()) {
+    acdbHostApplicationServices()->setWorkingDatabase(&db);
+  }
+  ~DrawingTest() override { acdbHostApplicationServices()->setWorkingDatabase(m_previous); }
 
-  AcDbObjectId AddLayer(const ACHAR* name, const AcCmColor& color);
+  AcDbObjectId AddLayer(const ACHAR* name, Adesk::UInt16 colorIndex);
   AcDbObjectId AddLinetype(const ACHAR* name);
   // A new entity put into model space; prepare runs while it is open for write there.
   template <class Prepare>
-  AcDbObjectId AddEntity(AcDbEntity* entity, Prepare prepare);
+  AcDbObjectId AddEntity(AcDbEntity* entity, Prepare prepare) {
+    AcDbObjectId id = AppendToModelSpace(entity);
+    prepare(entity);
+    entity->close();
+    return id;
+  }
   template <class Prepare>
   AcDbObjectId AddLine(Prepare prepare) {
     return AddEntity(new AcDbLine(), prepare);
   }
   // A line carrying the extended data (freed here); its applications are registered first.
   AcDbObjectId LineWithExtendedData(resbuf* data);
-  void SetShortVariable(const ACHAR* name, short value);
-  void SetRealVariable(const ACHAR* name, double value);
+  void SetVariable(const ACHAR* name, short value);
+  void SetVariable(const ACHAR* name, double value);
 
   AcDbDatabase db{true};
 
  private:
   AcDbObjectId AppendToModelSpace(AcDbEntity* entity);
-  AcDbDatabase* m_previousDatabase;
+  AcDbDatabase* m_previous;
 };
-
-template <class Prepare>
-AcDbObjectId DrawingTest::AddEntity(AcDbEntity* entity, Prepare prepare) {
-  AcDbObjectId id = AppendToModelSpace(entity);
-  prepare(entity);
-  entity->close();
-  return id;
-}
 
 AcCmColor IndexColor(Adesk::UInt16 index);

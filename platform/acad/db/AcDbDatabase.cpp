@@ -21,12 +21,8 @@ Acad::ErrorStatus openTable(AcDbObjectId id, T*& table, AcDb::OpenMode mode) {
 }
 
 AcDbObjectId nodEntry(AcDbObjectId nod, const char16_t* name) {
-  AcDbDictionary* dict = nullptr;
   AcDbObjectId id;
-  if (acdbOpenObject(dict, nod, AcDb::kForRead) == Acad::eOk) {
-    dict->getAt(name, id);
-    dict->close();
-  }
+  if (auto* dict = acadsim::peek<AcDbDictionary>(nod)) dict->getAt(name, id);
   return id;
 }
 
@@ -105,12 +101,8 @@ AcDbObjectId AcDbDatabase::currentSpaceId() const {
 AcDbObjectId AcDbDatabase::clayer() const {
   const acadsim::DxfData* value = mImpl->header("$CLAYER");
   if (value != nullptr && !value->empty() && value->type(0) == acadsim::DxfData::Type::String) {
-    AcDbObjectId id = mImpl->layerTable.isNull() ? AcDbObjectId::kNull : AcDbObjectId();
-    AcDbLayerTable* table = nullptr;
-    if (openTable(mImpl->layerTable, table, AcDb::kForRead) == Acad::eOk) {
-      id = table->findRecord(Utf8ToWide(value->string(0)));
-      table->close();
-    }
+    auto* table = acadsim::peek<AcDbLayerTable>(mImpl->layerTable);
+    AcDbObjectId id = table ? table->findRecord(Utf8ToWide(value->string(0))) : AcDbObjectId::kNull;
     if (!id.isNull()) return id;
   }
   return mImpl->layerZero;

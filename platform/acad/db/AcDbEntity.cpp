@@ -27,11 +27,8 @@ bool isValidLineWeight(int w) {
 
 template <class Record>
 std::u16string recordName(AcDbObjectId id) {
-  Record* rec = nullptr;
-  if (acdbOpenObject(rec, id, AcDb::kForRead) != Acad::eOk) return {};
-  std::u16string name = rec->name();
-  rec->close();
-  return name;
+  Record* rec = acadsim::peek<Record>(id);
+  return rec ? rec->name() : std::u16string();
 }
 
 }  // namespace
@@ -46,20 +43,16 @@ Acad::ErrorStatus AcDbEntity::setLayer(const ACHAR* newVal, Adesk::Boolean doSub
   AcDbDatabase* db = database();
   if (db == nullptr) db = acadsim::workingDatabaseOrNull();
   if (db == nullptr) return Acad::eInvalidInput;
-  AcDbLayerTable* table = nullptr;
-  if (db->getLayerTable(table, AcDb::kForRead) != Acad::eOk) return Acad::eKeyNotFound;
-  AcDbObjectId id = table->findRecord(newVal);
-  table->close();
+  auto* table = acadsim::peek<AcDbLayerTable>(db->layerTableId());
+  AcDbObjectId id = table ? table->findRecord(newVal) : AcDbObjectId::kNull;
   if (id.isNull()) return Acad::eKeyNotFound;
   return setLayer(id, doSubents, allowHiddenLayer);
 }
 
 Acad::ErrorStatus AcDbEntity::setLayer(AcDbObjectId newVal, Adesk::Boolean, bool) {
   if (!objectId().isNull() && !isWriteEnabled()) return Acad::eNotOpenForWrite;
-  AcDbLayerTableRecord* rec = nullptr;
-  Acad::ErrorStatus es = acdbOpenObject(rec, newVal, AcDb::kForRead);
-  if (es != Acad::eOk) return es == Acad::eNotThatKindOfClass ? Acad::eWrongObjectType : es;
-  rec->close();
+  if (newVal.isNull()) return Acad::eNullObjectId;
+  if (acadsim::peek<AcDbLayerTableRecord>(newVal) == nullptr) return Acad::eWrongObjectType;
   mLayerId = newVal;
   return Acad::eOk;
 }
@@ -92,11 +85,10 @@ Acad::ErrorStatus AcDbEntity::setLinetype(const ACHAR* newVal, Adesk::Boolean do
 
 Acad::ErrorStatus AcDbEntity::setLinetype(AcDbObjectId newVal, Adesk::Boolean) {
   if (!objectId().isNull() && !isWriteEnabled()) return Acad::eNotOpenForWrite;
-  AcDbLinetypeTableRecord* rec = nullptr;
-  Acad::ErrorStatus es = acdbOpenObject(rec, newVal, AcDb::kForRead);
-  if (es != Acad::eOk) return es == Acad::eNotThatKindOfClass ? Acad::eWrongObjectType : es;
+  if (newVal.isNull()) return Acad::eNullObjectId;
+  auto* rec = acadsim::peek<AcDbLinetypeTableRecord>(newVal);
+  if (rec == nullptr) return Acad::eWrongObjectType;
   std::u16string name = rec->name();
-  rec->close();
   mLinetypeKind = acadsim::equalNoCase(name, u"BYLAYER") ? kByLayer
                   : acadsim::equalNoCase(name, u"BYBLOCK") ? kByBlock
                                                            : kById;
@@ -142,19 +134,12 @@ ACHAR* AcDbEntity::plotStyleName() const {
   // The name is the entry naming the placeholder in the plot style name dictionary.
   std::u16string name;
   AcDbObjectId styleId = mPlotStyleId;
-  if (db != nullptr && mPlotStyleType == AcDb::kPlotStyleNameIsDictDefault) {
-    AcDbDictionaryWithDefault* dict = nullptr;
-    if (acdbOpenObject(dict, db->plotStyleNameDictionaryId(), AcDb::kForRead) == Acad::eOk) {
-      styleId = dict->defaultId();
-      dict->close();
-    }
-  }
-  AcDbDictionary* dict = nullptr;
-  if (db != nullptr && acdbOpenObject(dict, db->plotStyleNameDictionaryId(), AcDb::kForRead) == Acad::eOk) {
+  AcDbObjectId dictId = db ? db->plotStyleNameDictionaryId() : AcDbObjectId::kNull;
+  if (mPlotStyleType == AcDb::kPlotStyleNameIsDictDefault)
+    if (auto* withDefault = acadsim::peek<AcDbDictionaryWithDefault>(dictId)) styleId = withDefault->defaultId();
+  if (auto* dict = acadsim::peek<AcDbDictionary>(dictId))
     for (const auto& entry : dict->entries())
       if (entry.id == styleId) name = entry.name;
-    dict->close();
-  }
   return acadsim::newHostString(name);
 }
 
@@ -169,12 +154,9 @@ Acad::ErrorStatus AcDbEntity::setPlotStyleName(const ACHAR* newName, Adesk::Bool
   if (acadsim::equalNoCase(newName, u"BYBLOCK")) return setPlotStyleName(AcDb::kPlotStyleNameByBlock);
   AcDbDatabase* db = database() ? database() : acadsim::workingDatabaseOrNull();
   if (db == nullptr) return Acad::eKeyNotFound;
-  AcDbDictionary* dict = nullptr;
-  if (acdbOpenObject(dict, db->plotStyleNameDictionaryId(), AcDb::kForRead) != Acad::eOk) return Acad::eKeyNotFound;
+  auto* dict = acadsim::peek<AcDbDictionary>(db->plotStyleNameDictionaryId());
   AcDbObjectId id;
-  Acad::ErrorStatus es = dict->getAt(newName, id);
-  dict->close();
-  if (es != Acad::eOk) return Acad::eKeyNotFound;
+  if (dict == nullptr || dict->getAt(newName, id) != Acad::eOk) return Acad::eKeyNotFound;
   return setPlotStyleName(AcDb::kPlotStyleNameById, id, doSubents);
 }
 
@@ -189,13 +171,8 @@ Acad::ErrorStatus AcDbEntity::setPlotStyleName(AcDb::PlotStyleNameType type, AcD
 ACHAR* AcDbEntity::material() const {
   if (mMaterialKind == kByLayer) return acadsim::newHostString(u"ByLayer");
   if (mMaterialKind == kByBlock) return acadsim::newHostString(u"ByBlock");
-  AcDbMaterial* mat = nullptr;
-  std::u16string name;
-  if (acdbOpenObject(mat, mMaterialId, AcDb::kForRead) == Acad::eOk) {
-    name = mat->name();
-    mat->close();
-  }
-  return acadsim::newHostString(name);
+  auto* mat = acadsim::peek<AcDbMaterial>(mMaterialId);
+  return acadsim::newHostString(mat ? mat->name() : u"");
 }
 
 Acad::ErrorStatus AcDbEntity::setMaterial(const ACHAR* newVal, Adesk::Boolean doSubents) {
@@ -213,22 +190,18 @@ Acad::ErrorStatus AcDbEntity::setMaterial(const ACHAR* newVal, Adesk::Boolean do
   }
   AcDbDatabase* db = database() ? database() : acadsim::workingDatabaseOrNull();
   if (db == nullptr) return Acad::eKeyNotFound;
-  AcDbDictionary* dict = nullptr;
-  if (acdbOpenObject(dict, db->materialDictionaryId(), AcDb::kForRead) != Acad::eOk) return Acad::eKeyNotFound;
+  auto* dict = acadsim::peek<AcDbDictionary>(db->materialDictionaryId());
   AcDbObjectId id;
-  Acad::ErrorStatus es = dict->getAt(newVal, id);
-  dict->close();
-  if (es != Acad::eOk) return Acad::eKeyNotFound;
+  if (dict == nullptr || dict->getAt(newVal, id) != Acad::eOk) return Acad::eKeyNotFound;
   return setMaterial(id, doSubents);
 }
 
 Acad::ErrorStatus AcDbEntity::setMaterial(AcDbObjectId newVal, Adesk::Boolean) {
   if (!objectId().isNull() && !isWriteEnabled()) return Acad::eNotOpenForWrite;
-  AcDbMaterial* mat = nullptr;
-  Acad::ErrorStatus es = acdbOpenObject(mat, newVal, AcDb::kForRead);
-  if (es != Acad::eOk) return es == Acad::eNotThatKindOfClass ? Acad::eWrongObjectType : es;
+  if (newVal.isNull()) return Acad::eNullObjectId;
+  auto* mat = acadsim::peek<AcDbMaterial>(newVal);
+  if (mat == nullptr) return Acad::eWrongObjectType;
   std::u16string name = mat->name();
-  mat->close();
   mMaterialKind = acadsim::equalNoCase(name, u"BYLAYER") ? kByLayer
                   : acadsim::equalNoCase(name, u"BYBLOCK") ? kByBlock
                                                            : kById;
@@ -269,7 +242,16 @@ Acad::ErrorStatus AcDbEntity::dxfInFields(AcDbDxfFiler* filer) {
     switch (g.code) {
       case 67: mPaperSpace = g.integer != 0; continue;
       case 410: continue;  // the layout is known from the owner
-      case 8: mLayerId = acadsim::layerNamed(db, Utf8ToWide(g.text)); continue;
+      case 8: {
+        auto known = db.layersByUtf8Name.find(g.text);
+        if (known != db.layersByUtf8Name.end()) {
+          mLayerId = known->second;
+        } else {
+          mLayerId = acadsim::layerNamed(db, Utf8ToWide(g.text));
+          db.layersByUtf8Name.emplace(std::string(g.text), mLayerId);
+        }
+        continue;
+      }
       case 6: {
         std::u16string name = Utf8ToWide(g.text);
         if (acadsim::equalNoCase(name, u"BYLAYER")) {

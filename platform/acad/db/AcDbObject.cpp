@@ -123,11 +123,8 @@ Acad::ErrorStatus AcDbObject::setXData(const resbuf* xdata) {
     if (rb->restype == 1001) {
       if (rb->resval.rstring == nullptr) return Acad::eInvalidInput;
       if (!mId.isNull()) {
-        AcDbRegAppTable* apps = nullptr;
-        if (database()->getRegAppTable(apps, AcDb::kForRead) != Acad::eOk) return Acad::eKeyNotFound;
-        bool known = apps->has(rb->resval.rstring);
-        apps->close();
-        if (!known) return Acad::eKeyNotFound;
+        auto* apps = acadsim::peek<AcDbRegAppTable>(database()->regAppTableId());
+        if (apps == nullptr || !apps->has(rb->resval.rstring)) return Acad::eKeyNotFound;
       }
     } else if (rb->restype < 1000 || rb->restype > 1071) {
       return Acad::eInvalidResBuf;

@@ -18,9 +18,10 @@ struct LiveDatabases {
   uint64_t nextSerial = 1;
 };
 
+// Never destroyed, so databases that outlive static destruction can still deregister.
 LiveDatabases& live() {
-  static LiveDatabases databases;
-  return databases;
+  static LiveDatabases* databases = new LiveDatabases();
+  return *databases;
 }
 
 }  // namespace
@@ -159,6 +160,7 @@ void DatabaseImpl::swapContents(DatabaseImpl& other) {
   std::swap(headerVariables, other.headerVariables);
   std::swap(headerIndex, other.headerIndex);
   std::swap(classes, other.classes);
+  std::swap(layersByUtf8Name, other.layersByUtf8Name);
 }
 
 bool equalNoCase(std::u16string_view a, std::u16string_view b) {

@@ -51,7 +51,6 @@ struct DatabaseImpl {
   static Acad::ErrorStatus open(AcDbObject* obj, AcDb::OpenMode mode, bool openErased) {
     return obj->openAs(mode, openErased);
   }
-  static void setErasedUnchecked(AcDbObject* obj, bool erased) { obj->mErased = erased; }
   static DxfData& xdataOf(AcDbObject* obj) { return obj->mXData; }
   // While reading, objects without a usable handle wait for one until every handle of the file is known.
   void beginDeferringHandles() { deferHandles = true; }
@@ -86,6 +85,13 @@ struct DatabaseImpl {
   std::vector<std::pair<std::string, DxfData>> headerVariables;  // file order; names upper case
   std::unordered_map<std::string, size_t> headerIndex;
   std::vector<DxfClassEntry> classes;
+
+  // The layers entities name while a file is read, by the name's exact UTF-8 bytes.
+  struct TextHash {
+    using is_transparent = void;
+    size_t operator()(std::string_view s) const { return std::hash<std::string_view>()(s); }
+  };
+  std::unordered_map<std::string, AcDbObjectId, TextHash, std::equal_to<>> layersByUtf8Name;
 };
 
 // The database whose entity names carry this serial, or null once it is gone.
@@ -94,6 +100,13 @@ DatabaseImpl* databaseBySerial(uint64_t serial);
 // Case-insensitive comparison of symbol names (ASCII letters; other characters compare exactly).
 bool equalNoCase(std::u16string_view a, std::u16string_view b);
 std::u16string upperCase(std::u16string_view s);
+
+// The object an id names, as class T, without opening it (for the host's own reads); null if it is not one.
+template <class T>
+T* peek(AcDbObjectId id) {
+  AcDbStub* stub = id;
+  return stub && stub->object ? T::cast(stub->object) : nullptr;
+}
 
 // The run-time class of that name in the class dictionary, or null.
 AcRxClass* classNamed(const std::u16string& name);

@@ -14,16 +14,6 @@
 namespace acadsim {
 namespace {
 
-AcDbObject* objectOf(AcDbObjectId id) {
-  AcDbStub* stub = id;
-  return stub ? stub->object : nullptr;
-}
-
-template <class T>
-T* objectAs(AcDbObjectId id) {
-  return T::cast(objectOf(id));
-}
-
 template <class Record>
 AcDbObjectId addRecord(DatabaseImpl& db, AcDbSymbolTable* table, std::u16string_view name, Record* rec) {
   rec->setNameUnchecked(std::u16string(name));
@@ -42,7 +32,7 @@ AcDbDictionary* ensureDictionaryEntry(DatabaseImpl& db, AcDbDictionary* parent, 
                                       AcDbDictionary* (*make)()) {
   for (const auto& entry : parent->entries())
     if (equalNoCase(entry.name, name))
-      if (auto* dict = objectAs<AcDbDictionary>(entry.id)) return dict;
+      if (auto* dict = peek<AcDbDictionary>(entry.id)) return dict;
   AcDbDictionary* dict = make();
   AcDbObjectId id = db.adopt(dict, 0, parent->objectId());
   parent->addEntryUnchecked(std::u16string(name), id);
@@ -55,7 +45,7 @@ AcDbDictionary* makeDictionaryWithDefault() { return new AcDbDictionaryWithDefau
 template <class T>
 AcDbObjectId ensureNamedEntry(DatabaseImpl& db, AcDbDictionary* dict, std::u16string_view name, T* (*make)()) {
   for (const auto& entry : dict->entries())
-    if (equalNoCase(entry.name, name) && objectOf(entry.id)) return entry.id;
+    if (equalNoCase(entry.name, name) && peek<AcDbObject>(entry.id)) return entry.id;
   AcDbObjectId id = db.adopt(make(), 0, dict->objectId());
   dict->addEntryUnchecked(std::u16string(name), id);
   return id;
@@ -63,7 +53,7 @@ AcDbObjectId ensureNamedEntry(DatabaseImpl& db, AcDbDictionary* dict, std::u16st
 
 AcDbBlockTableRecord* ensureBlock(DatabaseImpl& db, AcDbBlockTable* table, std::u16string_view name) {
   AcDbObjectId id = table->findRecord(name);
-  if (!id.isNull()) return objectAs<AcDbBlockTableRecord>(id);
+  if (!id.isNull()) return peek<AcDbBlockTableRecord>(id);
   auto* rec = new AcDbBlockTableRecord();
   addRecord(db, table, name, rec);
   return rec;
@@ -73,7 +63,7 @@ AcDbBlockTableRecord* ensureBlock(DatabaseImpl& db, AcDbBlockTable* table, std::
 
 template <class Table>
 Table* tableIn(DatabaseImpl& db, AcDbObjectId& slot) {
-  if (auto* table = objectAs<Table>(slot)) return table;
+  if (auto* table = peek<Table>(slot)) return table;
   auto* table = new Table();
   slot = db.adopt(table, 0, AcDbObjectId::kNull);
   return table;
@@ -90,12 +80,7 @@ template AcDbViewTable* tableIn(DatabaseImpl&, AcDbObjectId&);
 template AcDbUCSTable* tableIn(DatabaseImpl&, AcDbObjectId&);
 
 AcDbObjectId linetypeNamed(DatabaseImpl& db, std::u16string_view name) {
-  auto* table = objectAs<AcDbLinetypeTable>(db.linetypeTable);
-  return table ? table->findRecord(name) : AcDbObjectId::kNull;
-}
-
-AcDbObjectId blockNamed(DatabaseImpl& db, std::u16string_view name) {
-  auto* table = objectAs<AcDbBlockTable>(db.blockTable);
+  auto* table = peek<AcDbLinetypeTable>(db.linetypeTable);
   return table ? table->findRecord(name) : AcDbObjectId::kNull;
 }
 
@@ -118,11 +103,15 @@ void completeTables(DatabaseImpl& db) {
   db.byBlockLinetype = ensureRecord<AcDbLinetypeTableRecord>(db, linetypes, u"ByBlock");
   db.byLayerLinetype = ensureRecord<AcDbLinetypeTableRecord>(db, linetypes, u"ByLayer");
   db.continuousLinetype = ensureRecord<AcDbLinetypeTableRecord>(db, linetypes, u"Continuous");
-  if (auto* continuous = objectAs<AcDbLinetypeTableRecord>(db.continuousLinetype)) {
+  if (auto* continuous = peek<AcDbLinetypeTableRecord>(db.continuousLinetype)) {
     const ACHAR* comments = nullptr;
     if (continuous->comments(comments) == Acad::eOk && *comments == 0) continuous->setComments(u"Solid line");
   }
   db.layerZero = layerNamed(db, u"0");
+  // Layers read before any linetype (or naming one the drawing lacks) draw Continuous.
+  for (AcDbObjectId id : peek<AcDbLayerTable>(db.layerTable)->recordIds())
+    if (auto* layer = peek<AcDbLayerTableRecord>(id); layer && peek<AcDbObject>(layer->linetypeObjectId()) == nullptr)
+      layer->setLinetypeObjectId(db.continuousLinetype);
   ensureRecord<AcDbTextStyleTableRecord>(db, tableIn<AcDbTextStyleTable>(db, db.textStyleTable), u"Standard");
   ensureRecord<AcDbDimStyleTableRecord>(db, tableIn<AcDbDimStyleTable>(db, db.dimStyleTable), u"Standard");
   ensureRecord<AcDbRegAppTableRecord>(db, tableIn<AcDbRegAppTable>(db, db.regAppTable), u"ACAD");
@@ -137,14 +126,14 @@ void completeTables(DatabaseImpl& db) {
 
 void completeDatabase(DatabaseImpl& db) {
   completeTables(db);
-  for (AcDbObjectId id : objectAs<AcDbBlockTable>(db.blockTable)->recordIds()) {
-    auto* rec = objectAs<AcDbBlockTableRecord>(id);
+  for (AcDbObjectId id : peek<AcDbBlockTable>(db.blockTable)->recordIds()) {
+    auto* rec = peek<AcDbBlockTableRecord>(id);
     if (rec == nullptr) continue;
-    if (objectOf(rec->blockBeginId()) == nullptr) rec->setBlockBeginId(db.adopt(new AcDbBlockBegin(), 0, id));
-    if (objectOf(rec->blockEndId()) == nullptr) rec->setBlockEndId(db.adopt(new AcDbBlockEnd(), 0, id));
+    if (peek<AcDbObject>(rec->blockBeginId()) == nullptr) rec->setBlockBeginId(db.adopt(new AcDbBlockBegin(), 0, id));
+    if (peek<AcDbObject>(rec->blockEndId()) == nullptr) rec->setBlockEndId(db.adopt(new AcDbBlockEnd(), 0, id));
   }
 
-  auto* nod = objectAs<AcDbDictionary>(db.namedObjects);
+  auto* nod = peek<AcDbDictionary>(db.namedObjects);
   if (nod == nullptr) {
     nod = new AcDbDictionary();
     db.namedObjects = db.adopt(nod, 0, AcDbObjectId::kNull);
@@ -161,7 +150,7 @@ void completeDatabase(DatabaseImpl& db) {
       AcDbObjectId id = db.adopt(layout, 0, layouts->objectId());
       layouts->addEntryUnchecked(name, id);
       layout->setBlockTableRecordId(block);
-      if (auto* rec = objectAs<AcDbBlockTableRecord>(block)) rec->setLayoutId(id);
+      if (auto* rec = peek<AcDbBlockTableRecord>(block)) rec->setLayoutId(id);
     }
   }
   AcDbDictionary* styles = ensureDictionaryEntry(db, nod, u"ACAD_PLOTSTYLENAME", makeDictionaryWithDefault);
@@ -173,23 +162,23 @@ void completeDatabase(DatabaseImpl& db) {
     ensureNamedEntry<AcDbMaterial>(db, materials, name, [] { return new AcDbMaterial(); });
     AcDbObjectId id;
     materials->getAt(name, id);
-    if (auto* mat = objectAs<AcDbMaterial>(id); mat && *mat->name() == 0) mat->setName(name);
+    if (auto* mat = peek<AcDbMaterial>(id); mat && *mat->name() == 0) mat->setName(name);
   }
 }
 
 std::vector<AcDbObjectId> paperSpaceBlocksInTabOrder(DatabaseImpl& db) {
   std::vector<std::pair<int, AcDbObjectId>> tabs;
-  auto* nod = objectAs<AcDbDictionary>(db.namedObjects);
+  auto* nod = peek<AcDbDictionary>(db.namedObjects);
   AcDbDictionary* layouts = nullptr;
   if (nod != nullptr)
     for (const auto& entry : nod->entries())
-      if (equalNoCase(entry.name, u"ACAD_LAYOUT")) layouts = objectAs<AcDbDictionary>(entry.id);
+      if (equalNoCase(entry.name, u"ACAD_LAYOUT")) layouts = peek<AcDbDictionary>(entry.id);
   if (layouts != nullptr) {
     for (const auto& entry : layouts->entries()) {
-      auto* layout = objectAs<AcDbLayout>(entry.id);
+      auto* layout = peek<AcDbLayout>(entry.id);
       if (layout == nullptr || layout->isErased()) continue;
       AcDbObjectId block = layout->getBlockTableRecordId();
-      if (block == db.modelSpace || objectAs<AcDbBlockTableRecord>(block) == nullptr) continue;
+      if (block == db.modelSpace || peek<AcDbBlockTableRecord>(block) == nullptr) continue;
       tabs.emplace_back(layout->getTabOrder(), block);
     }
   }
@@ -199,11 +188,11 @@ std::vector<AcDbObjectId> paperSpaceBlocksInTabOrder(DatabaseImpl& db) {
     if (std::find(result.begin(), result.end(), tab.second) == result.end()) result.push_back(tab.second);
   if (!result.empty()) return result;
   // Without layouts: *Paper_Space, then the other paper-space blocks in name order.
-  auto* blocks = objectAs<AcDbBlockTable>(db.blockTable);
+  auto* blocks = peek<AcDbBlockTable>(db.blockTable);
   if (blocks == nullptr) return result;
   std::vector<std::pair<std::u16string, AcDbObjectId>> named;
   for (AcDbObjectId id : blocks->recordIds()) {
-    auto* rec = objectAs<AcDbBlockTableRecord>(id);
+    auto* rec = peek<AcDbBlockTableRecord>(id);
     if (rec == nullptr || id == db.paperSpace) continue;
     std::u16string upper = upperCase(rec->name());
     if (upper.rfind(u"*PAPER_SPACE", 0) == 0) named.emplace_back(upper, id);

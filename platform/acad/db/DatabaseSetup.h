@@ -25,8 +25,6 @@ AcDbBlockTableRecord* blockForDefinition(DatabaseImpl& db, std::u16string_view n
 AcDbObjectId layerNamed(DatabaseImpl& db, std::u16string_view name);
 // The linetype record of that name, or null.
 AcDbObjectId linetypeNamed(DatabaseImpl& db, std::u16string_view name);
-// The block table record of that name, or null.
-AcDbObjectId blockNamed(DatabaseImpl& db, std::u16string_view name);
 
 // The symbol table in slot, made (empty, owned by nothing) when missing.
 template <class Table>

@@ -48,17 +48,11 @@ std::u16string handleText(AcDbObjectId id) {
 }
 
 std::u16string layoutNameOf(AcDbObjectId blockId) {
-  AcDbBlockTableRecord* block = nullptr;
-  if (acdbOpenObject(block, blockId, AcDb::kForRead) != Acad::eOk) return {};
-  AcDbObjectId layoutId = block->getLayoutId();
-  block->close();
-  AcDbLayout* layout = nullptr;
-  if (acdbOpenObject(layout, layoutId, AcDb::kForRead) != Acad::eOk) return {};
+  auto* block = acadsim::peek<AcDbBlockTableRecord>(blockId);
+  auto* layout = block ? acadsim::peek<AcDbLayout>(block->getLayoutId()) : nullptr;
   const ACHAR* name = nullptr;
-  layout->getLayoutName(name);
-  std::u16string result = name ? name : u"";
-  layout->close();
-  return result;
+  if (layout != nullptr) layout->getLayoutName(name);
+  return name ? name : u"";
 }
 
 void addObjectGroups(ChainBuilder& chain, const AcDbObject& obj) {
@@ -109,6 +103,7 @@ resbuf* acdbEntGet(const ads_name ent) {
   if (acdbGetObjectId(id, ent) != Acad::eOk) return nullptr;
   AcDbStub* stub = id;
   const AcDbObject* obj = stub->object;
+  if (obj->isErased()) return nullptr;  // entget of an erased entity gives nil
   const AcDbEntity* entity = AcDbEntity::cast(obj);
   ChainBuilder chain;
   chain.addName(-1, id);

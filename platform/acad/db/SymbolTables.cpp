@@ -278,13 +278,10 @@ Acad::ErrorStatus AcDbLayerTableRecord::setLineWeight(AcDb::LineWeight weight) {
 ACHAR* AcDbLayerTableRecord::plotStyleName() const {
   std::u16string name = u"Normal";
   AcDbDatabase* db = database();
-  AcDbDictionary* dict = nullptr;
-  if (db != nullptr && !mPlotStyleId.isNull() &&
-      acdbOpenObject(dict, db->plotStyleNameDictionaryId(), AcDb::kForRead) == Acad::eOk) {
-    for (const auto& entry : dict->entries())
-      if (entry.id == mPlotStyleId) name = entry.name;
-    dict->close();
-  }
+  if (db != nullptr && !mPlotStyleId.isNull())
+    if (auto* dict = acadsim::peek<AcDbDictionary>(db->plotStyleNameDictionaryId()))
+      for (const auto& entry : dict->entries())
+        if (entry.id == mPlotStyleId) name = entry.name;
   return acadsim::newHostString(name);
 }
 
@@ -327,8 +324,7 @@ Acad::ErrorStatus AcDbLayerTableRecord::dxfInFields(AcDbDxfFiler* filer) {
         break;
       }
       case 6: {
-        AcDbObjectId id = acadsim::linetypeNamed(db, Utf8ToWide(g.text));
-        mLinetypeId = id.isNull() ? db.continuousLinetype : id;
+        mLinetypeId = acadsim::linetypeNamed(db, Utf8ToWide(g.text));
         break;
       }
       case 290: mPlottable = g.integer != 0; break;
@@ -340,7 +336,6 @@ Acad::ErrorStatus AcDbLayerTableRecord::dxfInFields(AcDbDxfFiler* filer) {
       default: break;
     }
   }
-  if (mLinetypeId.isNull()) mLinetypeId = db.continuousLinetype;
   return filer->filerStatus();
 }
 

@@ -48,7 +48,7 @@ class Reader {
   bool addGroup(const DxfToken& t);
 
   // Sections
-  bool readSection(const DxfToken& sectionToken);
+  bool readSection();
   bool readHeader();
   bool readClasses();
   bool readTables();
@@ -58,11 +58,12 @@ class Reader {
   bool skipSection();
 
   // Objects
-  AcDbObject* makeObject(const DxfToken& typeToken, bool entitySection);
+  AcDbObject* makeObject(bool entitySection);
   bool finishObject(const DxfToken& typeToken, AcDbObject* obj, AcDbObjectId owner, AcDbObjectId& id);
   uint64_t recordHandle() const;
   bool placeEntity(const DxfToken& typeToken, AcDbEntity* entity, bool blocksSection);
   void foldMTextColumns();
+  void commonGroupsFirst();
 
   DxfTokenizer tok_;
   AcDbDatabase& target_;
@@ -72,6 +73,7 @@ class Reader {
   DxfToken pending_;
   bool hasPending_ = false;
   DxfData object_;        // the current record's groups
+  DxfData reordered_;     // scratch of commonGroupsFirst
   std::string text_;      // decoding scratch
   std::string bytes_;     // binary chunk scratch
   std::string typeName_;  // the current record's type
@@ -175,7 +177,7 @@ uint64_t Reader::recordHandle() const {
   return 0;
 }
 
-AcDbObject* Reader::makeObject(const DxfToken&, bool entitySection) {
+AcDbObject* Reader::makeObject(bool entitySection) {
   return newObjectForDxfType(typeName_, object_, db_.classes, entitySection);
 }
 
@@ -195,15 +197,8 @@ bool Reader::finishObject(const DxfToken& typeToken, AcDbObject* obj, AcDbObject
     return fail(typeToken, "cannot read " + typeName_ + why);
   }
   if (!owner.isNull()) DatabaseImpl::setOwner(obj, owner);
-  obj->dxfSubclassData().clear();
-  DxfData kept;
-  kept.appendRange(object_, filer.subclassDataStart(), xdataStart);
-  obj->dxfSubclassData().assignCompact(kept);
-  if (xdataStart < object_.size()) {
-    DxfData xdata;
-    xdata.appendRange(object_, xdataStart, object_.size());
-    DatabaseImpl::xdataOf(obj).assignCompact(xdata);
-  }
+  obj->dxfSubclassData().assignRange(object_, filer.subclassDataStart(), xdataStart);
+  if (xdataStart < object_.size()) DatabaseImpl::xdataOf(obj).assignRange(object_, xdataStart, object_.size());
   return true;
 }
 
@@ -300,8 +295,7 @@ bool Reader::readTable(const DxfToken& tableToken) {
   for (const TableKind& kind : kTableKinds) {
     if (name != kind.name) continue;
     AcDbObjectId& slot = db_.*kind.slot;
-    AcDbStub* existing = slot;
-    table = existing && existing->object ? AcDbSymbolTable::cast(existing->object) : nullptr;
+    table = peek<AcDbSymbolTable>(slot);
     if (table == nullptr) {
       table = kind.make();
       if (!finishObject(tableToken, table, AcDbObjectId::kNull, slot)) return false;
@@ -368,24 +362,49 @@ bool Reader::placeEntity(const DxfToken& typeToken, AcDbEntity* entity, bool blo
   AcDbBlockTableRecord* block = block_;
   if (!blocksSection) {
     // The owner the file names, else model or paper space by group 67.
-    AcDbStub* ownerStub = entity->ownerId();
-    block = ownerStub && ownerStub->object ? AcDbBlockTableRecord::cast(ownerStub->object) : nullptr;
-    if (block == nullptr) {
-      AcDbStub* space = entity->inPaperSpace() ? db_.paperSpace : db_.modelSpace;
-      block = AcDbBlockTableRecord::cast(space->object);
-    }
+    block = peek<AcDbBlockTableRecord>(entity->ownerId());
+    if (block == nullptr) block = peek<AcDbBlockTableRecord>(entity->inPaperSpace() ? db_.paperSpace : db_.modelSpace);
     DatabaseImpl::setOwner(entity, block->objectId());
   }
   block->appendResidentEntity(id);
   bool attributesFollow = false;
-  if (AcDbBlockReference::cast(entity)) {
+  if (typeName_ == "INSERT") {
     for (size_t i = 0; i < object_.size(); ++i)
       if (object_.code(i) == 66 && object_.type(i) == DxfData::Type::Integer) attributesFollow = object_.integer(i) != 0;
   }
-  if (AcDb2dPolyline::cast(entity) || AcDb3dPolyline::cast(entity) || AcDbPolyFaceMesh::cast(entity) ||
-      AcDbPolygonMesh::cast(entity) || attributesFollow)
-    complexParent_ = entity;
+  if (typeName_ == "POLYLINE" || attributesFollow) complexParent_ = entity;
   return true;
+}
+
+// Files without subclass markers (R12 and their like) put the common groups anywhere among the entity's
+// own, as AutoCAD accepts them; they are moved in front, where AcDbEntity reads them.
+void Reader::commonGroupsFirst() {
+  auto isCommon = [](int code) {
+    switch (code) {
+      case 6: case 8: case 48: case 60: case 62: case 67: case 284: case 347: case 370: case 380: case 390:
+      case 410: case 420: case 430: case 440: return true;
+      default: return false;
+    }
+  };
+  size_t end = object_.size();
+  for (size_t i = 0; i < object_.size(); ++i) {
+    if (object_.code(i) == 100) return;
+    if (object_.code(i) == 1001 && end == object_.size()) end = i;
+  }
+  size_t firstOwn = 0;
+  while (firstOwn < end && (object_.code(firstOwn) == 5 || object_.code(firstOwn) == 330 || isCommon(object_.code(firstOwn))))
+    ++firstOwn;
+  bool scattered = false;
+  for (size_t i = firstOwn; i < end && !scattered; ++i) scattered = isCommon(object_.code(i));
+  if (!scattered) return;
+  reordered_.clear();
+  reordered_.appendRange(object_, 0, firstOwn);
+  for (size_t i = firstOwn; i < end; ++i)
+    if (isCommon(object_.code(i))) reordered_.appendRange(object_, i, i + 1);
+  for (size_t i = firstOwn; i < end; ++i)
+    if (!isCommon(object_.code(i))) reordered_.appendRange(object_, i, i + 1);
+  reordered_.appendRange(object_, end, object_.size());
+  std::swap(object_, reordered_);
 }
 
 bool Reader::readEntities(bool blocksSection) {
@@ -425,8 +444,7 @@ bool Reader::readEntities(bool blocksSection) {
       block_ = nullptr;
       for (size_t i = 0; i < object_.size() && block_ == nullptr; ++i) {
         if (object_.code(i) != 330) continue;
-        AcDbStub* owner = db_.findStub(parseHandle(object_.string(i)));
-        block_ = owner && owner->object ? AcDbBlockTableRecord::cast(owner->object) : nullptr;
+        block_ = peek<AcDbBlockTableRecord>(AcDbObjectId(db_.findStub(parseHandle(object_.string(i)))));
         break;
       }
       if (block_ == nullptr && name.empty()) return fail(t, "BLOCK without a name (group 2) or block record");
@@ -435,7 +453,7 @@ bool Reader::readEntities(bool blocksSection) {
       block_->setOrigin(base);
       block_->setPathName(path.c_str());
       block_->setCommentsUnchecked(comments);
-      AcDbObject* begin = makeObject(t, true);
+      AcDbObject* begin = makeObject(true);
       AcDbObjectId id;
       if (!finishObject(t, begin, block_->objectId(), id)) return false;
       block_->setBlockBeginId(id);
@@ -444,14 +462,15 @@ bool Reader::readEntities(bool blocksSection) {
     if (blocksSection && typeName_ == "ENDBLK") {
       if (block_ == nullptr) return fail(t, "ENDBLK without BLOCK");
       if (complexParent_ != nullptr) return fail(t, "a POLYLINE or INSERT in the block has no SEQEND");
-      AcDbObject* end = makeObject(t, true);
+      AcDbObject* end = makeObject(true);
       AcDbObjectId id;
       if (!finishObject(t, end, block_->objectId(), id)) return false;
       block_->setBlockEndId(id);
       block_ = nullptr;
       continue;
     }
-    AcDbObject* obj = makeObject(t, true);
+    commonGroupsFirst();
+    AcDbObject* obj = makeObject(true);
     auto* entity = AcDbEntity::cast(obj);
     if (entity == nullptr) {
       delete obj;
@@ -470,7 +489,7 @@ bool Reader::readObjects() {
     if (t.text == "EOF" || t.text == "SECTION") return fail(t, "the OBJECTS section has no ENDSEC");
     typeName_.assign(t.text);
     if (!readRecord()) return false;
-    AcDbObject* obj = makeObject(t, false);
+    AcDbObject* obj = makeObject(false);
     if (AcDbEntity::cast(obj)) {
       delete obj;
       return fail(t, typeName_ + " is an entity in the OBJECTS section");
@@ -493,7 +512,7 @@ bool Reader::skipSection() {
   return failTokenizer("(a section has no ENDSEC)");
 }
 
-bool Reader::readSection(const DxfToken& sectionToken) {
+bool Reader::readSection() {
   DxfToken t;
   if (!expect(t, 2, "(the section name) after SECTION")) return false;
   std::string name(t.text);
@@ -503,12 +522,12 @@ bool Reader::readSection(const DxfToken& sectionToken) {
   if (name == "BLOCKS") return readEntities(true);
   if (name == "ENTITIES") return readEntities(false);
   if (name == "OBJECTS") return readObjects();
-  (void)sectionToken;
   return skipSection();  // THUMBNAILIMAGE, ACDSDATA and other sections the host does not use
 }
 
 bool Reader::run() {
   db_.beginDeferringHandles();
+  db_.byHandle.reserve(tok_.size() / 160);  // about one object per 160 bytes of DXF
   DxfToken t;
   bool any = false;
   while (next(t)) {
@@ -516,7 +535,7 @@ bool Reader::run() {
     if (t.code != 0) return fail(t, "expected group code 0 (SECTION or EOF), found " + std::to_string(t.code));
     if (t.text == "EOF") break;  // whatever follows EOF is not part of the drawing
     if (t.text != "SECTION") return fail(t, "expected SECTION or EOF, found '" + std::string(t.text) + "'");
-    if (!readSection(t)) return false;
+    if (!readSection()) return false;
   }
   if (tok_.failed()) return failTokenizer("");
   if (!any) {
@@ -525,6 +544,7 @@ bool Reader::run() {
     return false;
   }
   db_.assignDeferredHandles();
+  db_.layersByUtf8Name.clear();  // a cache of the reading only: layers may be renamed later
   completeDatabase(db_);
   foldMTextColumns();
   return true;
@@ -533,13 +553,12 @@ bool Reader::run() {
 // R2000 files write the columns and frames of a multi-column MTEXT as entities of their own, listed in the
 // main MTEXT's ACAD extended data; AutoCAD reads them back as parts of that MTEXT, and so does the host.
 void Reader::foldMTextColumns() {
-  auto* blocks = AcDbBlockTable::cast(static_cast<AcDbStub*>(db_.blockTable)->object);
-  for (AcDbObjectId blockId : blocks->recordIds()) {
-    auto* block = AcDbBlockTableRecord::cast(static_cast<AcDbStub*>(blockId)->object);
+  for (AcDbObjectId blockId : peek<AcDbBlockTable>(db_.blockTable)->recordIds()) {
+    auto* block = peek<AcDbBlockTableRecord>(blockId);
     if (block == nullptr) continue;
     std::vector<AcDbObjectId> folded;
     for (AcDbObjectId id : block->entityIds()) {
-      auto* mtext = AcDbMText::cast(static_cast<AcDbStub*>(id)->object);
+      auto* mtext = peek<AcDbMText>(id);
       if (mtext == nullptr) continue;
       const DxfData& xdata = DatabaseImpl::xdataOf(mtext);
       bool inList = false, inAcad = false;
@@ -603,6 +622,8 @@ bool readDxf(const std::string& path, AcDbDatabase& db, DxfError& err) {
   while ((n = std::fread(buffer, 1, sizeof buffer, file.get())) > 0) data.append(buffer, n);
   if (std::ferror(file.get())) {
     err.message = "cannot read the file";
+    AcDbDatabase empty(false);
+    db.impl().swapContents(empty.impl());
     return false;
   }
   return readDxfFromMemory(data.data(), data.size(), db, err);

@@ -34,6 +34,7 @@ class DxfTokenizer {
   DxfError errorAt(const DxfToken& token, std::string message) const;
   size_t linesRead() const { return line_; }
   size_t bytesRead() const { return pos_; }
+  size_t size() const { return size_; }
 
  private:
   bool nextAscii(DxfToken& token);

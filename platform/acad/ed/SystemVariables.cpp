@@ -100,11 +100,8 @@ int store(const SysVarDefinition& def, const resbuf& val, bool asHost) {
       std::u16string text = val.resval.rstring;
       if (std::string_view(def.name) == "CLAYER" && !asHost) {
         AcDbDatabase* db = acdbHostApplicationServices()->workingDatabase();
-        AcDbLayerTable* layers = nullptr;
-        if (db == nullptr || db->getLayerTable(layers) != Acad::eOk) return RTERROR;
-        bool known = layers->has(text.c_str());
-        layers->close();
-        if (!known) return RTERROR;
+        auto* layers = db ? acadsim::peek<AcDbLayerTable>(db->layerTableId()) : nullptr;
+        if (layers == nullptr || !layers->has(text.c_str())) return RTERROR;
       }
       data.addString(code, WideToUtf8(text));
       break;

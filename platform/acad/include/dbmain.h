@@ -33,7 +33,6 @@ class AcDbDictionary;
 
 namespace acadsim {
 struct DatabaseImpl;
-class DxfReadFiler;
 }  // namespace acadsim
 
 // The host's open and close rules (the ObjectARX developer's guide table):
@@ -91,7 +90,6 @@ class AcDbObject : public AcRxObject {
 
  private:
   friend struct acadsim::DatabaseImpl;
-  friend class acadsim::DxfReadFiler;
   Acad::ErrorStatus openAs(AcDb::OpenMode mode, bool openErased);
 
   AcDbObjectId mId;
@@ -173,7 +171,6 @@ class AcDbEntity : public AcDbObject {
   AcDbEntity();
 
  private:
-  friend class acadsim::DxfReadFiler;
   AcDbObjectId mLayerId;
   AcDbObjectId mLinetypeId;    // null: by layer
   AcDbObjectId mMaterialId;    // null: by layer
@@ -291,9 +288,10 @@ Acad::ErrorStatus acdbGetAdsName(ads_name& objName, AcDbObjectId objId);
 Acad::ErrorStatus acdbGetObjectId(AcDbObjectId& objId, const ads_name objName);
 
 // The DXF data of an object, as AutoCAD's entget gives it; the caller frees it with acutRelRb. Null for a
-// name that names nothing. The chain: -1 its name, 0 its type, 330 its owner's name, 5 its handle, the
-// {ACAD_REACTORS and {ACAD_XDICTIONARY groups, 100 "AcDbEntity" and the common entity groups (67, 410 for
-// paper space, 8, 6, 62, 420, 430, 370, 48, 60, 284, 347, 390 when set), then the subclass groups in file
+// name that names nothing or an erased object. The chain: -1 its name, 0 its type, 330 its owner's name, 5 its handle, the
+// {ACAD_REACTORS and {ACAD_XDICTIONARY groups, 100 "AcDbEntity" and the common entity groups (67 in paper
+// space, 410 the layout, 8, and when not by layer or default 6, 347, 62, 420, 430, 370, 48, 60, 390, 284),
+// then the subclass groups in file
 // order: strings RTSTR-like, points merged into 3D points, handles that name objects as entity names.
 // Extended data is not included (as entget without an application list).
 resbuf* acdbEntGet(const ads_name ent);

@@ -4,42 +4,24 @@
 
 namespace {
 
-TEST(AssembleScopeText, ThreeEmptyPartsGiveNothing) { EXPECT_EQ(AssembleScopeText(ScopeText{}), u""); }
-
-TEST(AssembleScopeText, JoinsPrefixBodySuffixOnTheirOwnLines) {
+ScopeText Text(std::u16string prefix, std::u16string body, std::u16string suffix) {
   ScopeText text;
-  text.Body = u"body";
-  text.Prefix = u"prefix";
-  text.Suffix = u"suffix";
-  EXPECT_EQ(AssembleScopeText(text), u"prefix\nbody\nsuffix");
+  text.Prefix = std::move(prefix);
+  text.Body = std::move(body);
+  text.Suffix = std::move(suffix);
+  return text;
 }
 
-TEST(AssembleScopeText, EmptyPartsContributeNothing) {
-  ScopeText text;
-  text.Suffix = u"suffix";
-  EXPECT_EQ(AssembleScopeText(text), u"suffix");
-  text.Prefix = u"prefix";
-  EXPECT_EQ(AssembleScopeText(text), u"prefix\nsuffix");
-}
-
-TEST(AssembleScopeText, KeepsPartsThatAlreadyEndTheirLine) {
-  ScopeText text;
-  text.Body = u"a\n";
-  text.Prefix = u"p<br>";
-  text.Suffix = u"s";
-  EXPECT_EQ(AssembleScopeText(text), u"p<br>a\ns");
-}
-
-TEST(AssembleScopeText, TrimsWhiteSpaceAroundTheWholeText) {
-  ScopeText text;
-  text.Body = u"  x  \t";
-  text.Prefix = u" \n";
-  EXPECT_EQ(AssembleScopeText(text), u"x");
+TEST(AssembleScopeText, JoinsPrefixBodyAndSuffixOnLinesOfTheirOwn) {
+  EXPECT_EQ(AssembleScopeText(ScopeText{}), u"");
+  EXPECT_EQ(AssembleScopeText(Text(u"prefix", u"body", u"suffix")), u"prefix\nbody\nsuffix");
+  EXPECT_EQ(AssembleScopeText(Text(u"prefix", u"", u"suffix")), u"prefix\nsuffix");
+  EXPECT_EQ(AssembleScopeText(Text(u"p<br>", u"a\n", u"s")), u"p<br>a\ns");
+  EXPECT_EQ(AssembleScopeText(Text(u" \n", u"  x  \t", u"")), u"x");
 }
 
 TEST(AssembleScopeText, LeavesTheDescriptionUnchanged) {
-  ScopeText text;
-  text.Body = u"body";
+  ScopeText text = Text(u"", u"body", u"");
   AssembleScopeText(text);
   EXPECT_EQ(text.Body, u"body");
 }

@@ -43,6 +43,8 @@ class DxfData {
   }
   // Appends groups [first, last) of other.
   void appendRange(const DxfData& other, size_t first, size_t last);
+  // Replaces the contents with groups [first, last) of other, with no spare capacity.
+  void assignRange(const DxfData& other, size_t first, size_t last);
 
   int code(size_t i) const { return groups_[i].code; }
   Type type(size_t i) const { return groups_[i].type; }
@@ -83,6 +85,18 @@ inline void DxfData::appendRange(const DxfData& other, size_t first, size_t last
     }
     groups_.push_back(g);
   }
+}
+
+inline void DxfData::assignRange(const DxfData& other, size_t first, size_t last) {
+  clear();
+  size_t bytes = 0;
+  for (size_t i = first; i < last; ++i)
+    if (other.groups_[i].type != Type::Real && other.groups_[i].type != Type::Integer) bytes += other.groups_[i].length;
+  groups_.shrink_to_fit();
+  pool_.shrink_to_fit();
+  groups_.reserve(last - first);
+  pool_.reserve(bytes);
+  appendRange(other, first, last);
 }
 
 }  // namespace acadsim

@@ -53,12 +53,6 @@ constexpr DxfGroupKind dxfGroupKind(int code) {
   return DxfGroupKind::String;
 }
 
-// Codes whose value is a handle that names another object (entget gives these as entity names); 320-329
-// and the 1005 of extended data are handles taken as they are, so they stay text.
-constexpr bool dxfIsHandleReference(int code) {
-  return (code >= 330 && code <= 369) || (code >= 390 && code <= 399) || code == 480 || code == 481;
-}
-
 // X coordinate codes that start a point together with code+10 (Y) and code+20 (Z).
 constexpr bool dxfIsPointX(int code) {
   return (code >= 10 && code <= 18) || (code >= 110 && code <= 112) || (code >= 210 && code <= 219) ||

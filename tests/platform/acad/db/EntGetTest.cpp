@@ -125,6 +125,18 @@ TEST(EntityNames, RoundTripAndRefuseNamesOfNothing) {
   EXPECT_EQ(acdbEntGet(bogus), nullptr);
 }
 
+TEST(EntityNames, EntGetOfAnErasedEntityIsNull) {
+  AcDbDatabase db;
+  AcDbObjectId id = dbtest::addToModelSpace(db, new AcDbLine());
+  AcDbEntity* ent = nullptr;
+  acdbOpenAcDbEntity(ent, id, AcDb::kForWrite);
+  ent->erase();
+  ent->close();
+  ads_name n;
+  acdbGetAdsName(n, id);
+  EXPECT_EQ(acdbEntGet(n), nullptr);
+}
+
 TEST(EntityNames, OfADatabaseThatIsGoneNameNothing) {
   ads_name n;
   {

@@ -44,6 +44,14 @@ TEST_F(Entity, LayerByNameOrIdAndTheCopyItReturns) {
   EXPECT_EQ(ent->setLayer(db.continuousLinetype()), Acad::eWrongObjectType);
 }
 
+TEST_F(Entity, ReadsItsLayerNameWhileTheLayerIsOpenForWrite) {
+  AcDbLayerTableRecord* walls = nullptr;
+  ASSERT_EQ(acdbOpenObject(walls, wallsId, AcDb::kForWrite), Acad::eOk);
+  EXPECT_EQ(ent->setLayer(wallsId), Acad::eOk);
+  EXPECT_EQ(take(ent->layer()), u"Walls");
+  walls->close();
+}
+
 TEST_F(Entity, LinetypeByLayerByBlockOrNamed) {
   EXPECT_EQ(take(ent->linetype()), u"ByLayer");
   EXPECT_EQ(ent->setLinetype(u"byblock"), Acad::eOk);

@@ -9,6 +9,9 @@
 #include <gtest/gtest.h>
 #include <qvwide.h>
 
+#include <unistd.h>
+
+#include <filesystem>
 #include <fstream>
 #include <string>
 #include <vector>
@@ -229,6 +232,172 @@ TEST(DxfReader, ReadsTheSharedBinarySamples) {
   auto ids = entitiesOf(acadsim::modelSpaceBlockId(db));
   ASSERT_EQ(ids.size(), 1u);
   EXPECT_EQ(typeOf(ids[0]), u"TEXT");
+}
+
+}  // namespace
+
+namespace {
+
+TEST(DxfReader, ListsPaperSpaceLayoutsInTabOrder) {
+  std::string text = dbtest::dxfText({
+      {0, "SECTION"}, {2, "TABLES"}, {0, "TABLE"}, {2, "BLOCK_RECORD"}, {5, "1"},
+      {0, "BLOCK_RECORD"}, {5, "1F"}, {100, "AcDbSymbolTableRecord"}, {2, "*Model_Space"},
+      {0, "BLOCK_RECORD"}, {5, "1E"}, {100, "AcDbSymbolTableRecord"}, {2, "*Paper_Space"},
+      {0, "BLOCK_RECORD"}, {5, "2E"}, {100, "AcDbSymbolTableRecord"}, {2, "*Paper_Space0"},
+      {0, "ENDTAB"}, {0, "ENDSEC"},
+      {0, "SECTION"}, {2, "OBJECTS"}, {0, "DICTIONARY"}, {5, "C"}, {3, "ACAD_LAYOUT"}, {350, "1A"},
+      {0, "DICTIONARY"}, {5, "1A"}, {330, "C"}, {3, "Second"}, {350, "50"}, {3, "First"}, {350, "51"},
+      {0, "LAYOUT"}, {5, "50"}, {330, "1A"}, {100, "AcDbLayout"}, {1, "Second"}, {71, "2"}, {330, "1E"},
+      {0, "LAYOUT"}, {5, "51"}, {330, "1A"}, {100, "AcDbLayout"}, {1, "First"}, {71, "1"}, {330, "2E"},
+      {0, "ENDSEC"}, {0, "EOF"}});
+  auto db = dbtest::readDrawing(text);
+  auto paper = acadsim::paperSpaceBlocksInTabOrder(*db);
+  ASSERT_EQ(paper.size(), 2u);
+  EXPECT_EQ(Adesk::UInt64(paper[0].handle()), 0x2Eu);
+  EXPECT_EQ(Adesk::UInt64(paper[1].handle()), 0x1Eu);
+}
+
+TEST(DxfIn, ReportsMissingAndBadFilesAndLogsTheReason) {
+  namespace fs = std::filesystem;
+  fs::path dir = fs::temp_directory_path() / ("dxfin-" + std::to_string(::getpid()));
+  fs::create_directories(dir);
+  AcDbDatabase db(false);
+  EXPECT_EQ(db.dxfIn(Utf8ToWide((dir / "none.dxf").string()).c_str()), Acad::eFileNotFound);
+  std::ofstream(dir / "bad.dxf") << "0\nSECTION\n2\nENTITIES\n0\nLINE\n10\nx\n";
+  std::u16string log = Utf8ToWide((dir / "log.txt").string());
+  EXPECT_EQ(db.dxfIn(Utf8ToWide((dir / "bad.dxf").string()).c_str(), log.c_str()), Acad::eBadDxfFile);
+  std::string logged;
+  std::getline(std::ifstream(dir / "log.txt"), logged);
+  EXPECT_NE(logged.find("bad.dxf:8: invalid real 'x' for group code 10"), std::string::npos) << logged;
+  std::ofstream(dir / "good.dxf") << "0\nSECTION\n2\nENTITIES\n0\nPOINT\n8\n0\n0\nENDSEC\n0\nEOF\n";
+  EXPECT_EQ(db.dxfIn(Utf8ToWide((dir / "good.dxf").string()).c_str()), Acad::eOk);
+  EXPECT_EQ(entitiesOf(acadsim::modelSpaceBlockId(db)).size(), 1u);
+  fs::remove_all(dir);
+}
+
+}  // namespace
+
+namespace {
+
+const std::string kTablesDrawing = dbtest::dxfText({
+    {0, "SECTION"}, {2, "TABLES"},
+    {0, "TABLE"}, {2, "LAYER"}, {5, "2"},
+    {0, "LAYER"}, {5, "10"}, {100, "AcDbSymbolTableRecord"}, {100, "AcDbLayerTableRecord"}, {2, "Hidden"},
+    {70, "5"}, {62, "-3"}, {6, "DASHED"}, {370, "50"},
+    {0, "ENDTAB"},
+    {0, "TABLE"}, {2, "DIMSTYLE"}, {5, "A"},
+    {0, "DIMSTYLE"}, {105, "27"}, {100, "AcDbSymbolTableRecord"}, {100, "AcDbDimStyleTableRecord"},
+    {2, "Metric"}, {70, "0"}, {41, "2.5"},
+    {0, "ENDTAB"},
+    {0, "TABLE"}, {2, "BLOCK_RECORD"}, {5, "1"},
+    {0, "BLOCK_RECORD"}, {5, "60"}, {100, "AcDbSymbolTableRecord"}, {100, "AcDbBlockTableRecord"}, {2, "SITE"},
+    {0, "ENDTAB"},
+    {0, "ENDSEC"},
+    {0, "SECTION"}, {2, "BLOCKS"},
+    {0, "BLOCK"}, {5, "61"}, {330, "60"}, {100, "AcDbEntity"}, {8, "0"}, {100, "AcDbBlockBegin"}, {2, "SITE"},
+    {70, "12"}, {10, "0"}, {20, "0"}, {30, "0"}, {3, "SITE"}, {1, "C:\\xrefs\\site.dwg"},
+    {0, "ENDBLK"}, {5, "62"}, {330, "60"}, {100, "AcDbEntity"}, {8, "0"}, {100, "AcDbBlockEnd"},
+    {0, "ENDSEC"},
+    {0, "SECTION"}, {2, "ENTITIES"},
+    {0, "LINE"}, {5, "70"}, {100, "AcDbEntity"}, {8, "Hidden"}, {6, "NOSUCHTYPE"}, {62, "-5"}, {390, "F"},
+    {100, "AcDbLine"},
+    {0, "ENDSEC"},
+    {0, "SECTION"}, {2, "OBJECTS"},
+    {0, "DICTIONARY"}, {5, "C"}, {100, "AcDbDictionary"}, {3, "ACAD_PLOTSTYLENAME"}, {350, "E"},
+    {3, "ZZ_APP"}, {350, "80"},
+    {0, "ACDBDICTIONARYWDFLT"}, {5, "E"}, {330, "C"}, {100, "AcDbDictionary"}, {3, "Normal"}, {350, "F"},
+    {100, "AcDbDictionaryWithDefault"}, {340, "F"},
+    {0, "ACDBPLACEHOLDER"}, {5, "F"}, {330, "E"},
+    {0, "ZZ_APP_DATA"}, {5, "80"}, {330, "C"}, {100, "ZzAppData"}, {1, "kept"},
+    {0, "ENDSEC"},
+    {0, "EOF"}});
+
+TEST(DxfReaderTables, LayerFlagsOffColourWeightAndMissingLinetype) {
+  auto db = dbtest::readDrawing(kTablesDrawing);
+  AcDbLayerTable* layers = nullptr;
+  db->getLayerTable(layers);
+  AcDbLayerTableRecord* hidden = nullptr;
+  ASSERT_EQ(layers->getAt(u"hidden", hidden, AcDb::kForRead), Acad::eOk);
+  layers->close();
+  EXPECT_TRUE(hidden->isFrozen());
+  EXPECT_TRUE(hidden->isLocked());
+  EXPECT_TRUE(hidden->isOff());  // the colour was negated
+  EXPECT_EQ(hidden->color().colorIndex(), 3);
+  EXPECT_EQ(hidden->lineWeight(), AcDb::kLnWt050);
+  EXPECT_EQ(hidden->linetypeObjectId(), db->continuousLinetype());  // DASHED is not defined
+  hidden->close();
+}
+
+TEST(DxfReaderTables, DimensionStyleHandleAndXrefBlock) {
+  auto db = dbtest::readDrawing(kTablesDrawing);
+  AcDbDimStyleTable* styles = nullptr;
+  db->getDimStyleTable(styles);
+  AcDbObjectId metric;
+  ASSERT_EQ(styles->getAt(u"Metric", metric), Acad::eOk);
+  styles->close();
+  EXPECT_EQ(Adesk::UInt64(metric.handle()), 0x27u);
+  AcDbBlockTable* blocks = nullptr;
+  db->getBlockTable(blocks);
+  AcDbBlockTableRecord* site = nullptr;
+  ASSERT_EQ(blocks->getAt(u"SITE", site, AcDb::kForRead), Acad::eOk);
+  blocks->close();
+  EXPECT_EQ(Adesk::UInt64(site->objectId().handle()), 0x60u);
+  EXPECT_TRUE(site->isFromExternalReference());
+  EXPECT_TRUE(site->isFromOverlayReference());
+  const ACHAR* path = nullptr;
+  site->pathName(path);
+  EXPECT_EQ(std::u16string(path), u"C:\\xrefs\\site.dwg");
+  EXPECT_EQ(Adesk::UInt64(site->blockBeginId().handle()), 0x61u);
+  site->close();
+}
+
+TEST(DxfReaderTables, EntityReferencesToMissingThingsHaveDefaults) {
+  auto db = dbtest::readDrawing(kTablesDrawing);
+  AcDbEntity* line = nullptr;
+  ASSERT_EQ(acdbOpenAcDbEntity(line, entitiesOf(acadsim::modelSpaceBlockId(*db))[0], AcDb::kForRead), Acad::eOk);
+  ACHAR* lt = line->linetype();
+  EXPECT_EQ(std::u16string(lt), u"ByLayer");
+  acutDelString(lt);
+  EXPECT_EQ(line->colorIndex(), 5);
+  line->close();
+}
+
+TEST(DxfReaderObjects, PlotStyleDictionaryWithDefaultAndProxyObjects) {
+  auto db = dbtest::readDrawing(kTablesDrawing);
+  AcDbDictionaryWithDefault* styles = nullptr;
+  ASSERT_EQ(acdbOpenObject(styles, db->plotStyleNameDictionaryId(), AcDb::kForRead), Acad::eOk);
+  EXPECT_EQ(Adesk::UInt64(styles->defaultId().handle()), 0xFu);
+  AcDbObjectId normal;
+  EXPECT_EQ(styles->getAt(u"Normal", normal), Acad::eOk);
+  EXPECT_EQ(normal, styles->defaultId());
+  styles->close();
+  AcDbDictionary* nod = nullptr;
+  db->getNamedObjectsDictionary(nod);
+  AcDbObject* data = nullptr;
+  ASSERT_EQ(nod->getAt(u"ZZ_APP", data, AcDb::kForRead), Acad::eOk);
+  nod->close();
+  EXPECT_NE(AcDbProxyObject::cast(data), nullptr);
+  EXPECT_EQ(acadsim::dxfTypeName(data), u"ZZ_APP_DATA");
+  EXPECT_EQ(data->dxfSubclassData().size(), 2u);
+  data->close();
+}
+
+}  // namespace
+
+namespace {
+
+TEST(DxfReader, TakesCommonGroupsAnywhereInFilesWithoutSubclassMarkers) {
+  auto db = dbtest::readDrawing(entities("0\nTEXT\n5\n78\n8\nLEVEL_1\n1\nNOTE\n62\n3\n10\n1\n20\n2\n370\n25\n"));
+  AcDbEntity* text = nullptr;
+  ASSERT_EQ(acdbOpenAcDbEntity(text, entitiesOf(acadsim::modelSpaceBlockId(*db))[0], AcDb::kForRead), Acad::eOk);
+  EXPECT_EQ(text->colorIndex(), 3);
+  EXPECT_EQ(text->lineWeight(), AcDb::kLnWt025);
+  // The entity's own groups stay in file order, without the common ones.
+  const acadsim::DxfData& own = text->dxfSubclassData();
+  ASSERT_EQ(own.size(), 2u);
+  EXPECT_EQ(own.code(0), 1);
+  EXPECT_EQ(own.code(1), 10);
+  text->close();
 }
 
 }  // namespace
