@@ -5,6 +5,7 @@
 
 #include "DrawingEntities.h"
 #include "acadsim/CommandLine.h"
+#include "acadsim/DrawingQueries.h"
 #include "acadsim/DxfReader.h"
 #include "dbapserv.h"
 #include "dbmain.h"
@@ -43,7 +44,7 @@ std::u16string describe(QuillviewDescribeEntityFn fn, AcDbEntity* entity) {
 
 // The entities the handles name, in the order given; unknown ones are reported.
 std::vector<AcDbObjectId> entitiesOfHandles(AcDbDatabase& db, const std::vector<std::string>& handles,
-                                            std::ostream& err, bool& allFound) {
+                                            std::ostream& err, bool& complete) {
   std::vector<AcDbObjectId> ids;
   for (const std::string& text : handles) {
     AcDbObjectId id;
@@ -54,7 +55,7 @@ std::vector<AcDbObjectId> entitiesOfHandles(AcDbDatabase& db, const std::vector<
       ids.push_back(id);
     } else {
       err << "no entity with handle " << text << "\n";
-      allFound = false;
+      complete = false;
     }
   }
   return ids;
@@ -117,19 +118,23 @@ int RunDescribe(const DescribeOptions& options, std::ostream& out, std::ostream&
     return 1;
   }
 
-  bool allFound = true;
+  bool complete = true;
   const std::vector<AcDbObjectId> ids = options.handles.empty()
                                             ? EntitiesOfSpaces(db, options.space)
-                                            : entitiesOfHandles(db, options.handles, err, allFound);
+                                            : entitiesOfHandles(db, options.handles, err, complete);
   for (AcDbObjectId id : ids) {
     AcDbEntity* entity = nullptr;
-    if (acdbOpenAcDbEntity(entity, id, AcDb::kForRead) != Acad::eOk) continue;
-    out << "=== " << WideToUtf8(handleText(id)) << ' ' << WideToUtf8(FileTypeName(entity)) << '\n'
+    if (Acad::ErrorStatus es = acdbOpenAcDbEntity(entity, id, AcDb::kForRead); es != Acad::eOk) {
+      err << "cannot open entity " << WideToUtf8(handleText(id)) << ": " << "error status " << static_cast<int>(es) << "\n";
+      complete = false;
+      continue;
+    }
+    out << "=== " << WideToUtf8(handleText(id)) << ' ' << WideToUtf8(dxfTypeName(entity)) << '\n'
         << WideToUtf8(describe(describeEntity, entity)) << "\n\n";
     entity->close();
   }
   out.flush();
-  return allFound ? 0 : 1;
+  return complete ? 0 : 1;
 }
 
 }  // namespace acadsim

@@ -240,6 +240,7 @@ Acad::ErrorStatus AcDbEntity::dxfInFields(AcDbDxfFiler* filer) {
   bool haveTrueColor = false;
   while (filer->readGroup(g)) {
     switch (g.code) {
+      case 5: continue;  // a handle after the layer (R12 writers): the reader registered it already
       case 67: mPaperSpace = g.integer != 0; continue;
       case 410: continue;  // the layout is known from the owner
       case 8: {

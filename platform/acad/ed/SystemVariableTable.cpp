@@ -12,7 +12,7 @@ using T = SysVarType;
 // Values of AutoCAD 2007's imperial acad.dwt and of a fresh profile for the session variables.
 constexpr SysVarDefinition kVariables[] = {
     // name          type        readOnly inDrawing number point              text
-    {"ACADVER", T::String, true, false, 0, {}, u"17.0"},
+    {"ACADVER", T::String, true, false, 0, {}, u"17.0s (LMS Tech)"},
     {"ANGBASE", T::Real, false, true, 0, {}, nullptr},
     {"ANGDIR", T::Short, false, true, 0, {}, nullptr},
     {"AREA", T::Real, true, false, 0, {}, nullptr},

@@ -1,9 +1,10 @@
 #include "rc_lexer.h"
 
-#include <algorithm>
 #include <cctype>
 #include <fstream>
+#include <iterator>
 #include <sstream>
+#include <unordered_set>
 
 #include "qvwide.h"
 
@@ -188,29 +189,47 @@ RcToken RcLexer::lex() {
     }
     RcToken token = lexRaw();
     if (token.kind != RcToken::Identifier || !defines_.count(token.text)) return token;
-    std::vector<std::string> expanding;
-    std::vector<RcToken> expansion = expand(token, expanding);
-    pending_.insert(pending_.begin(), expansion.begin(), expansion.end());
+    std::vector<RcToken> expansion = expand(token);
+    pending_.insert(pending_.begin(), std::make_move_iterator(expansion.begin()),
+                    std::make_move_iterator(expansion.end()));
     if (pending_.empty()) continue;
-    RcToken first = pending_.front();
+    RcToken first = std::move(pending_.front());
     pending_.pop_front();
     return first;
   }
 }
 
 // Object-like macros expand recursively; a name inside its own expansion stays as it is, as in C.
-std::vector<RcToken> RcLexer::expand(const RcToken& token, std::vector<std::string>& expanding) const {
-  auto macro = defines_.find(token.text);
-  bool recursive = std::find(expanding.begin(), expanding.end(), token.text) != expanding.end();
-  if (token.kind != RcToken::Identifier || macro == defines_.end() || recursive) return {token};
-  expanding.push_back(token.text);
+// Every body token visited is counted, so doubling or empty macros cannot make the work grow unbounded.
+std::vector<RcToken> RcLexer::expand(const RcToken& name) {
+  using Macro = std::map<std::string, std::vector<RcToken>>::value_type;
+  struct Frame {
+    const Macro* macro;
+    size_t next;
+  };
+  std::vector<Frame> stack{{&*defines_.find(name.text), 0}};
+  std::unordered_set<const Macro*> expanding{stack.back().macro};
   std::vector<RcToken> out;
-  for (RcToken body : macro->second) {
-    body.where = token.where;
-    for (RcToken& t : expand(body, expanding)) out.push_back(std::move(t));
-    if (out.size() > 100000) throw RcError(token.where, "expansion of '" + token.text + "' is too long");
+  size_t steps = 0;
+  while (!stack.empty()) {
+    Frame& frame = stack.back();
+    if (frame.next == frame.macro->second.size()) {
+      expanding.erase(frame.macro);
+      stack.pop_back();
+      continue;
+    }
+    const RcToken& token = frame.macro->second[frame.next++];
+    if (++steps > kMaxExpansionSteps) throw RcError(name.where, "expansion of '" + name.text + "' is too long");
+    if (++scriptExpansionSteps_ > kMaxScriptExpansionSteps)
+      throw RcError(name.where, "macro expansions in this script are too long in total");
+    auto macro = token.kind == RcToken::Identifier ? defines_.find(token.text) : defines_.end();
+    if (macro != defines_.end() && expanding.insert(&*macro).second) {
+      stack.push_back({&*macro, 0});
+      continue;
+    }
+    out.push_back(token);
+    out.back().where = name.where;
   }
-  expanding.pop_back();
   return out;
 }
 

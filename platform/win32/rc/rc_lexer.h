@@ -26,6 +26,10 @@ class RcLexer {
  public:
   RcLexer(const std::filesystem::path& file, std::vector<std::filesystem::path> includeDirs);
 
+  // Macro body tokens one use of a name may visit, and all uses in a script together.
+  static constexpr size_t kMaxExpansionSteps = 100000;
+  static constexpr size_t kMaxScriptExpansionSteps = 1000000;
+
   RcToken next();
   const RcToken& peek();
   std::string where() const;
@@ -43,7 +47,7 @@ class RcLexer {
   void open(const std::filesystem::path& file);
   RcToken lex();
   RcToken lexRaw();
-  std::vector<RcToken> expand(const RcToken& token, std::vector<std::string>& expanding) const;
+  std::vector<RcToken> expand(const RcToken& name);
   bool skipSpace(bool stopAtNewline);
   void directive();
   std::string restOfLine();
@@ -57,4 +61,5 @@ class RcLexer {
   std::map<std::string, std::vector<RcToken>> defines_;
   std::vector<bool> conditions_;  // per open #if: whether its branch is taken
   std::deque<RcToken> pending_;   // macro expansions and peeked tokens
+  size_t scriptExpansionSteps_ = 0;
 };

@@ -401,3 +401,20 @@ TEST(DxfReader, TakesCommonGroupsAnywhereInFilesWithoutSubclassMarkers) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(DxfReader, TakesAHandleThatFollowsTheLayer) {
+  auto db = dbtest::readDrawing(entities("0\nLINE\n8\n0\n5\n2F\n10\n1\n20\n1\n"));
+  AcDbObjectId id = entitiesOf(acadsim::modelSpaceBlockId(*db))[0];
+  EXPECT_EQ(Adesk::UInt64(id.handle()), 0x2Fu);
+  ads_name name;
+  acdbGetAdsName(name, id);
+  resbuf* chain = acdbEntGet(name);
+  int handles = 0;
+  for (resbuf* rb = chain; rb; rb = rb->rbnext) handles += rb->restype == 5;
+  acutRelRb(chain);
+  EXPECT_EQ(handles, 1);
+}
+
+}  // namespace
