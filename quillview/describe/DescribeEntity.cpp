@@ -23,10 +23,6 @@ constexpr short kAdditionalText = 3;
 
 const ACHAR* S(StringId id) { return ModuleString(id).c_str(); }
 
-bool EndsWith(std::u16string_view s, std::u16string_view end) {
-  return s.size() >= end.size() && s.substr(s.size() - end.size()) == end;
-}
-
 std::u16string LinetypeText(const HostString& linetype) {
   if (lstrcmpiW(linetype.c_str(), u"Continuous") == 0) return ModuleString(IDS_LINETYPE_CONTINUOUS);
   if (lstrcmpiW(linetype.c_str(), u"Bylayer") == 0) return ModuleString(IDS_LINETYPE_BYLAYER);
@@ -130,7 +126,7 @@ void AppendTextNote(std::u16string& body, const AcDbEntity* entity) {
     } else {
       Append(body, line);
     }
-    if (lineNumber == kTextNoteLines && !EndsWith(line, ModuleString(IDS_ELLIPSIS))) {
+    if (lineNumber == kTextNoteLines && !line.ends_with(ModuleString(IDS_ELLIPSIS))) {
       Append(body, ModuleString(IDS_ELLIPSIS));
     }
   }

@@ -42,10 +42,6 @@ std::u16string Shorten(std::u16string_view piece) {
   return shortened;
 }
 
-bool EndsWith(std::u16string_view s, std::u16string_view end) {
-  return s.size() >= end.size() && s.substr(s.size() - end.size()) == end;
-}
-
 }  // namespace
 
 bool IsWhiteSpace(char16_t c) { return c == u' ' || c == u'\t' || c == u'\r' || c == u'\n'; }
@@ -107,6 +103,6 @@ std::u16string& AppendFormat(std::u16string& part, const WCHAR* format, ...) {
 }
 
 std::u16string& NewLine(std::u16string& part) {
-  if (part.empty() || part.back() == u'\n' || EndsWith(part, u"<br>")) return part;
+  if (part.empty() || part.back() == u'\n' || part.ends_with(u"<br>")) return part;
   return Append(part, ModuleString(IDS_LINE_FEED));
 }

@@ -1,7 +1,6 @@
 // The host's entry points into the module.
 #include <rxdefs.h>
 
-#include <exception>
 
 #include "host/ModuleLifecycle.h"
 #include "quillview/QuillviewApi.h"
@@ -20,7 +19,7 @@ QUILLVIEW_EXPORT AcRx::AppRetCode acrxEntryPoint(AcRx::AppMsgCode message, void*
       case AcRx::kUnloadAppMsg: return UnloadModule();
       default: return AcRx::kRetOK;
     }
-  } catch (const std::exception&) {
+  } catch (...) {
     return AcRx::kRetError;  // nothing is thrown into the host
   }
 }

@@ -3,7 +3,6 @@
 #include <dbmain.h>
 
 #include <algorithm>
-#include <exception>
 
 #include "describe/DescribeObject.h"
 #include "host/ModuleLifecycle.h"
@@ -29,7 +28,7 @@ QUILLVIEW_EXPORT int QuillviewDescribeEntity(AcDbEntity* entity, int gsMarker, W
       buffer[copied] = u'\0';
     }
     return static_cast<int>(text.size());
-  } catch (const std::exception&) {
+  } catch (...) {
     return -1;
   }
 }

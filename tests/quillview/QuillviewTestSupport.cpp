@@ -8,38 +8,41 @@
 
 std::u16string ModulePath(const char* fileName) { return Utf8ToWide(std::string(QV_BIN_DIR) + "/" + fileName); }
 
-std::u16string DescribeAs(AcRxClass* entityClass, AcRxClass* dispatchClass, int marker) {
-  TestShape shape(entityClass);
+std::u16string DescribeAs(AcRxClass* cls) {
+  TestShape shape(cls);
   ScopeText text;
-  DescribeObject(text, dispatchClass, &shape, marker);
+  DescribeObject(text, cls, &shape, -1);
   return text.Body;
 }
 
 QuillviewPX* DescriberOf(AcRxClass* cls) { return QuillviewPX::cast(cls->getX(QuillviewPX::desc())); }
 
-AcDbObjectId DrawingTest::AddLayer(const ACHAR* name, Adesk::UInt16 colorIndex) {
-  AcDbLayerTable* table = nullptr;
-  EXPECT_EQ(db.getLayerTable(table, AcDb::kForWrite), Acad::eOk);
-  auto* layer = new AcDbLayerTableRecord();
-  EXPECT_EQ(layer->setName(name), Acad::eOk);
-  layer->setColor(IndexColor(colorIndex));
+namespace {
+
+// Adds a named record to one of the drawing's symbol tables.
+template <class Table, class Record>
+AcDbObjectId AddRecord(AcDbDatabase& db, Acad::ErrorStatus (AcDbDatabase::*getTable)(Table*&, AcDb::OpenMode),
+                       Record* record, const ACHAR* name) {
+  Table* table = nullptr;
+  EXPECT_EQ((db.*getTable)(table, AcDb::kForWrite), Acad::eOk);
+  EXPECT_EQ(record->setName(name), Acad::eOk);
   AcDbObjectId id;
-  EXPECT_EQ(table->add(id, layer), Acad::eOk);
-  layer->close();
+  EXPECT_EQ(table->add(id, record), Acad::eOk);
+  record->close();
   table->close();
   return id;
 }
 
-AcDbObjectId DrawingTest::AddLinetype(const ACHAR* name) {
-  AcDbLinetypeTable* table = nullptr;
-  EXPECT_EQ(db.getLinetypeTable(table, AcDb::kForWrite), Acad::eOk);
-  auto* linetype = new AcDbLinetypeTableRecord();
-  EXPECT_EQ(linetype->setName(name), Acad::eOk);
-  AcDbObjectId id;
-  EXPECT_EQ(table->add(id, linetype), Acad::eOk);
-  linetype->close();
-  table->close();
-  return id;
+}  // namespace
+
+AcDbObjectId DrawingTest::AddLayer(const ACHAR* name, Adesk::UInt16 colorIndex) {
+  auto* layer = new AcDbLayerTableRecord();
+  layer->setColor(IndexColor(colorIndex));
+  return AddRecord(db, &AcDbDatabase::getLayerTable, layer, name);
+}
+
+void DrawingTest::AddLinetype(const ACHAR* name) {
+  AddRecord(db, &AcDbDatabase::getLinetypeTable, new AcDbLinetypeTableRecord(), name);
 }
 
 AcDbObjectId DrawingTest::LineWithExtendedData(resbuf* data) {
@@ -105,7 +108,6 @@ class ModuleStringsEnvironment : public ::testing::Environment {
   void TearDown() override { FreeModuleStrings(); }
 };
 
-const ::testing::Environment* const g_moduleStrings =
-    ::testing::AddGlobalTestEnvironment(new ModuleStringsEnvironment);
+const ::testing::Environment* const g_moduleStrings = ::testing::AddGlobalTestEnvironment(new ModuleStringsEnvironment);
 
 }  // namespace

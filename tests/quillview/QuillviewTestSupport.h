@@ -40,17 +40,20 @@ class TestShape : public AcDbEntity {
   AcRxClass* m_class;
 };
 
-// The body the dispatcher writes for a test shape of entityClass, dispatched on dispatchClass.
-std::u16string DescribeAs(AcRxClass* entityClass, AcRxClass* dispatchClass, int marker = -1);
-inline std::u16string DescribeAs(AcRxClass* cls) { return DescribeAs(cls, cls); }
+// The body the dispatcher writes for a test shape of that class.
+std::u16string DescribeAs(AcRxClass* cls);
 // The describer registered on a class or its nearest ancestor, or null.
 QuillviewPX* DescriberOf(AcRxClass* cls);
 
-// Stands in for an automation extender: adds its name to the body.
+// Stands in for an automation extender: adds its name to the body and keeps the marker it was given.
 class TestBridge : public CExtenderBridge {
  public:
   explicit TestBridge(std::u16string name) : m_name(std::move(name)) {}
-  void Describe(ScopeText& text, AcDbEntity*, int) override { text.Body += m_name; }
+  void Describe(ScopeText& text, AcDbEntity*, int gsMarker) override {
+    text.Body += m_name;
+    lastMarker = gsMarker;
+  }
+  int lastMarker = 0;
 
  private:
   std::u16string m_name;
@@ -77,7 +80,7 @@ class DrawingTest : public ::testing::Test {
   ~DrawingTest() override { acdbHostApplicationServices()->setWorkingDatabase(m_previous); }
 
   AcDbObjectId AddLayer(const ACHAR* name, Adesk::UInt16 colorIndex);
-  AcDbObjectId AddLinetype(const ACHAR* name);
+  void AddLinetype(const ACHAR* name);
   // A new entity put into model space; prepare runs while it is open for write there.
   template <class Prepare>
   AcDbObjectId AddEntity(AcDbEntity* entity, Prepare prepare) {

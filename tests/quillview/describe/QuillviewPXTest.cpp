@@ -22,7 +22,8 @@ class QuillviewPXChainTest : public QuillviewPXTest {
   ScopedHostClass shape{u"QvTestShape", u"AcDbEntity"};
 };
 
-TEST_F(QuillviewPXTest, ClassIsRegisteredOnceBelowTheLinkerReactor) {
+TEST(QuillviewPXClass, RegisteredOnceBelowTheLinkerReactorUntilUninit) {
+  QuillviewPX::rxInit();
   AcRxClass* cls = QuillviewPX::desc();
   ASSERT_NE(cls, nullptr);
   EXPECT_EQ(std::u16string(cls->name()), u"QuillviewPX");
@@ -32,10 +33,6 @@ TEST_F(QuillviewPXTest, ClassIsRegisteredOnceBelowTheLinkerReactor) {
   EXPECT_EQ(QuillviewPX::desc(), cls);
   AcRxDictionary other;
   EXPECT_EQ(QuillviewPX::cast(&other), nullptr);
-}
-
-TEST(QuillviewPXClass, UninitRemovesTheClass) {
-  QuillviewPX::rxInit();
   QuillviewPX::rxUninit();
   EXPECT_EQ(acrxClassDictionary->at(u"QuillviewPX"), nullptr);
 }
@@ -51,19 +48,13 @@ TEST(QuillviewPXClassDeathTest, AnotherClassOfTheSameNameStopsTheHost) {
       "Class mismatch");
 }
 
-TEST_F(QuillviewPXChainTest, ChainOfThreeWritesOldestFirstAndHeadIsRegistered) {
-  QuillviewPX a(u"QvTestShape", WriteA);
-  QuillviewPX b(u"QvTestShape", WriteB);
-  QuillviewPX c(u"QvTestShape", WriteC);
-  EXPECT_EQ(DescriberOf(shape.get()), &c);
-  EXPECT_EQ(Describe(), u"ABC");
-}
-
-TEST_F(QuillviewPXChainTest, DestroyingAnyMemberKeepsTheRestInOrder) {
+TEST_F(QuillviewPXChainTest, ChainWritesOldestFirstAndDestroyingAnyMemberKeepsTheRestInOrder) {
   for (int destroyed = 0; destroyed < 3; ++destroyed) {
     std::unique_ptr<QuillviewPX> chain[] = {std::make_unique<QuillviewPX>(u"QvTestShape", WriteA),
                                             std::make_unique<QuillviewPX>(u"QvTestShape", WriteB),
                                             std::make_unique<QuillviewPX>(u"QvTestShape", WriteC)};
+    EXPECT_EQ(DescriberOf(shape.get()), chain[2].get());
+    EXPECT_EQ(Describe(), u"ABC");
     chain[destroyed].reset();
     std::u16string expected = u"ABC";
     expected.erase(destroyed, 1);
@@ -83,26 +74,22 @@ TEST_F(QuillviewPXChainTest, DisplacedForeignExtensionIsNeitherCalledNorRestored
   EXPECT_EQ(shape.get()->getX(QuillviewPX::desc()), nullptr);
 }
 
-TEST_F(QuillviewPXTest, UnboundObjectBindsOnTheNextModuleLoad) {
-  QuillviewPX late(u"QvLateShape", WriteA);
-  QuillviewPX never(u"QvNeverLoaded", WriteB);
-  ScopedHostClass shape(u"QvLateShape", u"AcDbEntity");
-  EXPECT_EQ(DescriberOf(shape.get()), nullptr);
-  late.rxAppLoaded(u"/somewhere/any.arx");
-  EXPECT_EQ(DescriberOf(shape.get()), &late);
-  late.rxAppLoaded(u"/somewhere/other.arx");
-  EXPECT_EQ(DescribeAs(shape.get()), u"A");
-}
-
-TEST_F(QuillviewPXTest, DictionaryEntryThatIsNotAClassCountsAsMissing) {
+TEST_F(QuillviewPXTest, BindsByNameToAClassOnlyAndLateOnTheNextModuleLoad) {
   AcRxDictionary notAClass;
   acrxClassDictionary->atPut(u"QvNotAClass", &notAClass);
   { QuillviewPX px(u"QvNotAClass", WriteA); }
   acrxClassDictionary->remove(u"QvNotAClass");
   EXPECT_EQ(AcRxDictionary::desc()->getX(QuillviewPX::desc()), nullptr);
+
+  QuillviewPX late(u"QvLateShape", WriteA);
+  ScopedHostClass shape(u"QvLateShape", u"AcDbEntity");
+  EXPECT_EQ(DescriberOf(shape.get()), nullptr);
+  late.rxAppLoaded(u"/somewhere/any.arx");
+  late.rxAppLoaded(u"/somewhere/other.arx");
+  EXPECT_EQ(DescribeAs(shape.get()), u"A");
 }
 
-TEST_F(QuillviewPXChainTest, ModuleUnloadUnbindsAndTheEndOfItRebindsInTheSameOrder) {
+TEST_F(QuillviewPXChainTest, ModuleUnloadUnbindsAndItsEndRebindsInTheSameOrder) {
   QuillviewPX a(u"QvTestShape", WriteA);
   QuillviewPX b(u"QvTestShape", WriteB);
   a.rxAppWillBeUnloaded(u"/x/module.arx");

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "describe/ScopeText.h"
+
 namespace {
 
 std::u16string N(char16_t c, size_t count) { return std::u16string(count, c); }
@@ -20,20 +22,21 @@ void ExpectAppends(std::initializer_list<AppendCase> cases) {
 TEST(VisibleText, BreakTagsBecomeLineFeedsAndCompleteTagsVanish) {
   EXPECT_EQ(VisibleText(u"a<br>b<br>"), u"a\nb\n");
   EXPECT_EQ(VisibleText(u"<BR>a<br"), u"a<br");
-  EXPECT_EQ(VisibleText(u"<h4>LINE</h4>"), u"LINE");
   EXPECT_EQ(VisibleText(u"x>y<z>w"), u"x>yw");
   EXPECT_EQ(VisibleText(u"<<a>b>"), u"b>");
   EXPECT_EQ(VisibleText(u"a<b>c<d"), u"ac<d");
-  EXPECT_EQ(VisibleText(u"1 < 2"), u"1 < 2");
 }
 
-TEST(Append, RemovesLeadingWhiteSpaceOnlyWhereALineStarts) {
+TEST(Append, RemovesLeadingWhiteSpaceOnlyWhereAVisibleLineStarts) {
   ExpectAppends({
       {u"", u" \t abc", u"abc"},
       {u"abc", u"  def", u"abc  def"},
       {u"line\n", u"  ghi", u"line\nghi"},
       {u"line<br>", u"  ghi", u"line<br>ghi"},
       {u"<h4>", u"  ghi", u"<h4>ghi"},
+      // Measured after the trim: 70 characters stay on the line.
+      {u"", u"  " + N('a', 70), N('a', 70)},
+      {u"", u"a < b & c", u"a < b & c"},
   });
 }
 
@@ -41,10 +44,10 @@ TEST(Append, WrapsBeforeAPieceThatWouldPassNinetyVisibleCharacters) {
   ExpectAppends({
       {N('a', 50), N('b', 40), N('a', 50) + N('b', 40)},
       {N('a', 50), u"  " + N('b', 39), N('a', 50) + u"\n  " + N('b', 39)},
-      {u"<h4>" + N('a', 50) + u"</h4>", u"<i>" + N('b', 40) + u"</i>", u"<h4>" + N('a', 50) + u"</h4><i>" + N('b', 40) + u"</i>"},
-      {u"x\n" + N('a', 60), N('b', 30), u"x\n" + N('a', 60) + N('b', 30)},
+      {u"x\n<h4>" + N('a', 50) + u"</h4>", u"<i>" + N('b', 40) + u"</i>",
+       u"x\n<h4>" + N('a', 50) + u"</h4><i>" + N('b', 40) + u"</i>"},
       {N('a', 80), u"bcdefghij\n" + N('z', 85), N('a', 80) + u"bcdefghij\n" + N('z', 85)},
-      {N('a', 90), u"<b></b>", N('a', 90) + u"<b></b>"},
+      {N('a', 91), u"<b></b>", N('a', 91) + u"<b></b>"},
   });
 }
 
@@ -73,18 +76,6 @@ TEST(Append, ShortensAPlainPieceOfMoreThanNinetyCharacters) {
       {u"", u"<b>" + N('a', 95) + u"</b>", u"<b>" + N('a', 95) + u"</b>\n"},
       {u"", N('a', 95) + u"\nb", N('a', 95) + u"\nb\n"},
   });
-  std::u16string part;
-  EXPECT_EQ(Append(part, path).size(), 83u);
-}
-
-TEST(Append, LeavesMarkupCharactersUnescaped) {
-  ExpectAppends({{u"", u"a < b & c", u"a < b & c"}});
-}
-
-TEST(AppendFormat, FormatsWidePrintfStyleThenAppends) {
-  std::u16string part;
-  EXPECT_EQ(&AppendFormat(part, u"  面积: %.*f", 2, 3.14159), &part);
-  EXPECT_EQ(AppendFormat(part, u"  %s=%d", u"层", 7), u"面积: 3.14  层=7");
 }
 
 TEST(NewLine, EndsAVisibleLineOnce) {
@@ -103,10 +94,21 @@ TEST(NewLine, EndsAVisibleLineOnce) {
   }
 }
 
-TEST(TrimLeadingWhiteSpace, RemovesBlanksTabsAndLineEndsOnly) {
-  EXPECT_EQ(TrimLeadingWhiteSpace(u" \t\r\nx y "), u"x y ");
-  EXPECT_EQ(TrimLeadingWhiteSpace(u"   "), u"");
-  EXPECT_EQ(TrimLeadingWhiteSpace(u"\u3000x"), u"\u3000x");
+ScopeText Text(std::u16string prefix, std::u16string body, std::u16string suffix) {
+  ScopeText text;
+  text.Prefix = std::move(prefix);
+  text.Body = std::move(body);
+  text.Suffix = std::move(suffix);
+  return text;
+}
+
+TEST(AssembleScopeText, JoinsPrefixBodyAndSuffixOnLinesOfTheirOwnAndTrims) {
+  EXPECT_EQ(AssembleScopeText(ScopeText{}), u"");
+  EXPECT_EQ(AssembleScopeText(Text(u"prefix", u"body", u"suffix")), u"prefix\nbody\nsuffix");
+  EXPECT_EQ(AssembleScopeText(Text(u"prefix", u"", u"suffix")), u"prefix\nsuffix");
+  EXPECT_EQ(AssembleScopeText(Text(u"p<br>", u"a\n", u"s")), u"p<br>a\ns");
+  EXPECT_EQ(AssembleScopeText(Text(u" \r\n", u"\t x  \t", u"")), u"x");
+  EXPECT_EQ(AssembleScopeText(Text(u"", u"\u3000x\u3000", u"")), u"\u3000x\u3000");
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <numbers>
 
 #include "QuillviewTestSupport.h"
+#include "describe/Names.h"
 
 namespace {
 
@@ -16,11 +17,27 @@ TEST(Tolerance, NearZeroIsBelowOneHundredMillionth) {
   EXPECT_EQ(kPi, std::numbers::pi);
 }
 
+TEST(ColorName, TrueColourByDisplayNameIndexByNameOrDigits) {
+  const char16_t* const names[] = {u"随块", u"红色", u"黄色", u"绿色", u"青色", u"蓝色", u"紫色", u"白色", u"8"};
+  for (Adesk::UInt16 index = 0; index <= 8; ++index) EXPECT_EQ(ColorName(IndexColor(index)), names[index]);
+  EXPECT_EQ(ColorName(IndexColor(255)), u"255");
+  EXPECT_EQ(ColorName(IndexColor(256)), u"随层");
+  AcCmColor color;
+  ASSERT_EQ(color.setRGB(255, 128, 0), Acad::eOk);
+  ASSERT_TRUE(color.setNames(u"PANTONE 151 C", u"PANTONE+ Solid Coated"));
+  EXPECT_EQ(ColorName(color), std::u16string(AcCmColor(color).colorNameForDisplay()));
+}
+
+TEST(ShortenName, KeepsThirtyCharactersAndShortensLongerToTwentyThree) {
+  EXPECT_EQ(ShortenName(u"123456789012345678901234567890"), u"123456789012345678901234567890");
+  EXPECT_EQ(ShortenName(u"1234567890123456789012345678901"), u"123456789012345...78901");
+}
+
 using ValueFormattingTest = DrawingTest;
 
-TEST_F(ValueFormattingTest, IntegerVariableReaderGivesMinusOneForAnythingElse) {
-  SetVariable(u"LUNITS", short{4});
-  EXPECT_EQ(GetIntSysVar(u"LUNITS"), 4);
+TEST_F(ValueFormattingTest, IntegerVariableReaderSignExtendsAndGivesMinusOneForAnythingElse) {
+  SetVariable(u"SPLINESEGS", short{-32768});
+  EXPECT_EQ(GetIntSysVar(u"SPLINESEGS"), -32768);
   EXPECT_EQ(GetIntSysVar(u"NOSUCHVARIABLE"), -1);
   EXPECT_EQ(GetIntSysVar(u"ANGBASE"), -1);
   EXPECT_EQ(GetIntSysVar(u"DWGNAME"), -1);
