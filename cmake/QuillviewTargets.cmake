@@ -3,7 +3,11 @@ function(qv_add_module name suffix)
   add_library(${name} MODULE ${ARGN})
   set_target_properties(${name} PROPERTIES PREFIX "" SUFFIX "${suffix}")
   # A module resolves its own symbols inside itself, whatever else the host process holds.
-  target_link_options(${name} PRIVATE -Wl,--no-undefined -Wl,-Bsymbolic)
+  target_link_options(${name} PRIVATE -Wl,-Bsymbolic)
+  # clang's sanitizer runtime lives in the executable only, so its modules cannot be checked for undefined names.
+  if(NOT (QV_SANITIZE AND CMAKE_CXX_COMPILER_ID STREQUAL "Clang"))
+    target_link_options(${name} PRIVATE -Wl,--no-undefined)
+  endif()
 endfunction()
 
 # qv_add_test_dir(NAME DIR LIBS...): one GoogleTest binary from every *.cpp in DIR.

@@ -42,7 +42,7 @@ Acad::ErrorStatus AcDbEntity::setLayer(const ACHAR* newVal, Adesk::Boolean doSub
   if (newVal == nullptr) return Acad::eInvalidInput;
   AcDbDatabase* db = database();
   if (db == nullptr) db = acadsim::workingDatabaseOrNull();
-  if (db == nullptr) return Acad::eInvalidInput;
+  if (db == nullptr) return Acad::eNoDatabase;
   auto* table = acadsim::peek<AcDbLayerTable>(db->layerTableId());
   AcDbObjectId id = table ? table->findRecord(newVal) : AcDbObjectId::kNull;
   if (id.isNull()) return Acad::eKeyNotFound;
@@ -77,7 +77,7 @@ Acad::ErrorStatus AcDbEntity::setLinetype(const ACHAR* newVal, Adesk::Boolean do
     return Acad::eOk;
   }
   AcDbDatabase* db = database() ? database() : acadsim::workingDatabaseOrNull();
-  if (db == nullptr) return Acad::eKeyNotFound;
+  if (db == nullptr) return Acad::eNoDatabase;
   AcDbObjectId id = acadsim::linetypeNamed(db->impl(), newVal);
   if (id.isNull()) return Acad::eKeyNotFound;
   return setLinetype(id, doSubents);
@@ -153,7 +153,7 @@ Acad::ErrorStatus AcDbEntity::setPlotStyleName(const ACHAR* newName, Adesk::Bool
   if (acadsim::equalNoCase(newName, u"BYLAYER")) return setPlotStyleName(AcDb::kPlotStyleNameByLayer);
   if (acadsim::equalNoCase(newName, u"BYBLOCK")) return setPlotStyleName(AcDb::kPlotStyleNameByBlock);
   AcDbDatabase* db = database() ? database() : acadsim::workingDatabaseOrNull();
-  if (db == nullptr) return Acad::eKeyNotFound;
+  if (db == nullptr) return Acad::eNoDatabase;
   auto* dict = acadsim::peek<AcDbDictionary>(db->plotStyleNameDictionaryId());
   AcDbObjectId id;
   if (dict == nullptr || dict->getAt(newName, id) != Acad::eOk) return Acad::eKeyNotFound;
@@ -189,7 +189,7 @@ Acad::ErrorStatus AcDbEntity::setMaterial(const ACHAR* newVal, Adesk::Boolean do
     return Acad::eOk;
   }
   AcDbDatabase* db = database() ? database() : acadsim::workingDatabaseOrNull();
-  if (db == nullptr) return Acad::eKeyNotFound;
+  if (db == nullptr) return Acad::eNoDatabase;
   auto* dict = acadsim::peek<AcDbDictionary>(db->materialDictionaryId());
   AcDbObjectId id;
   if (dict == nullptr || dict->getAt(newVal, id) != Acad::eOk) return Acad::eKeyNotFound;

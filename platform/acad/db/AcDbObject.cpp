@@ -86,7 +86,7 @@ Acad::ErrorStatus AcDbObject::erase(Adesk::Boolean erasing) {
 }
 
 Acad::ErrorStatus AcDbObject::createExtensionDictionary() {
-  if (mId.isNull()) return Acad::eInvalidInput;  // the object must be in a database first
+  if (mId.isNull()) return Acad::eNoDatabase;
   if (!mWriteOpen) return Acad::eNotOpenForWrite;
   if (!mXDictId.isNull()) return Acad::eAlreadyInDb;
   auto* dict = new AcDbDictionary();
@@ -124,7 +124,7 @@ Acad::ErrorStatus AcDbObject::setXData(const resbuf* xdata) {
       if (rb->resval.rstring == nullptr) return Acad::eInvalidInput;
       if (!mId.isNull()) {
         auto* apps = acadsim::peek<AcDbRegAppTable>(database()->regAppTableId());
-        if (apps == nullptr || !apps->has(rb->resval.rstring)) return Acad::eKeyNotFound;
+        if (apps == nullptr || !apps->has(rb->resval.rstring)) return Acad::eRegappIdNotFound;
       }
     } else if (rb->restype < 1000 || rb->restype > 1071) {
       return Acad::eInvalidResBuf;

@@ -19,7 +19,7 @@ Acad::ErrorStatus AcDbBlockTableRecord::appendAcDbEntity(AcDbEntity* pEntity) {
 Acad::ErrorStatus AcDbBlockTableRecord::appendAcDbEntity(AcDbObjectId& pOutputId, AcDbEntity* pEntity) {
   pOutputId.setNull();
   if (pEntity == nullptr) return Acad::eNullEntityPointer;
-  if (objectId().isNull()) return Acad::eInvalidInput;  // the record must be in a database first
+  if (objectId().isNull()) return Acad::eNoDatabase;
   if (!isWriteEnabled()) return Acad::eNotOpenForWrite;
   if (!pEntity->objectId().isNull()) return Acad::eAlreadyInDb;
   acadsim::DatabaseImpl& db = database()->impl();

@@ -67,6 +67,12 @@ void DatabaseImpl::noteHandleSeen(uint64_t handle) {
   if (handle >= handseed) handseed = handle + 1;
 }
 
+uint64_t DatabaseImpl::takeFreeHandle() {
+  // A file's handle FFFFFFFFFFFFFFFF leaves the seed at 0, the null handle: past the top, low free handles follow.
+  while (handseed == 0 || byHandle.count(handseed)) ++handseed;
+  return handseed++;
+}
+
 AcDbObjectId DatabaseImpl::addObject(AcDbObject* obj, uint64_t handle) {
   AcDbStub* stub = handle != 0 ? stubForHandle(handle) : nullptr;
   if (stub == nullptr || stub->object != nullptr) {
@@ -78,8 +84,7 @@ AcDbObjectId DatabaseImpl::addObject(AcDbObject* obj, uint64_t handle) {
       stubs.push_back(std::move(fresh));
       awaitingHandles.push_back(stub);
     } else {
-      while (byHandle.count(handseed)) ++handseed;
-      stub = stubForHandle(handseed);
+      stub = stubForHandle(takeFreeHandle());
     }
   }
   stub->object = obj;
@@ -96,10 +101,8 @@ AcDbObjectId DatabaseImpl::adopt(AcDbObject* obj, uint64_t handle, AcDbObjectId 
 void DatabaseImpl::assignDeferredHandles() {
   deferHandles = false;
   for (AcDbStub* stub : awaitingHandles) {
-    while (byHandle.count(handseed)) ++handseed;
-    stub->handle = handseed;
-    byHandle[handseed] = stub;
-    ++handseed;
+    stub->handle = takeFreeHandle();
+    byHandle[stub->handle] = stub;
   }
   awaitingHandles.clear();
 }
@@ -161,6 +164,8 @@ void DatabaseImpl::swapContents(DatabaseImpl& other) {
   std::swap(headerIndex, other.headerIndex);
   std::swap(classes, other.classes);
   std::swap(layersByUtf8Name, other.layersByUtf8Name);
+  std::swap(layerLinetypeNames, other.layerLinetypeNames);
+  std::swap(writtenTypeNames, other.writtenTypeNames);
 }
 
 bool equalNoCase(std::u16string_view a, std::u16string_view b) {

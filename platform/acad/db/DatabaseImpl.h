@@ -45,6 +45,8 @@ struct DatabaseImpl {
   // handseed, raised past every handle seen), as AutoCAD gives handles on reading.
   AcDbObjectId addObject(AcDbObject* obj, uint64_t handle = 0);
   void noteHandleSeen(uint64_t handle);
+  // The handseed or the next handle above it that is free (never 0), which it then passes.
+  uint64_t takeFreeHandle();
   // Makes obj resident (addObject) and sets its id and owner.
   AcDbObjectId adopt(AcDbObject* obj, uint64_t handle, AcDbObjectId ownerId);
   static void setOwner(AcDbObject* obj, AcDbObjectId ownerId) { obj->mOwnerId = ownerId; }
@@ -92,6 +94,12 @@ struct DatabaseImpl {
     size_t operator()(std::string_view s) const { return std::hash<std::string_view>()(s); }
   };
   std::unordered_map<std::string, AcDbObjectId, TextHash, std::equal_to<>> layersByUtf8Name;
+  // Layers whose linetype was not yet defined when they were read, with the name; resolved once the whole
+  // file is read, since a file may put the LTYPE table after the LAYER table.
+  std::vector<std::pair<AcDbObjectId, std::u16string>> layerLinetypeNames;
+  // The type name a file wrote for an object where it differs from its class's DXF name (the old
+  // "MLEADER" for an AcDbMLeader, an enabler class under another name); proxies keep theirs themselves.
+  std::unordered_map<const AcDbStub*, std::u16string> writtenTypeNames;
 };
 
 // The database whose entity names carry this serial, or null once it is gone.

@@ -8,6 +8,7 @@
 #include <dbsymtb.h>
 
 #include <algorithm>
+#include <set>
 
 #include "DatabaseImpl.h"
 
@@ -92,6 +93,17 @@ AcDbObjectId layerNamed(DatabaseImpl& db, std::u16string_view name) {
   auto* linetypes = tableIn<AcDbLinetypeTable>(db, db.linetypeTable);
   layer->setLinetypeObjectId(ensureRecord<AcDbLinetypeTableRecord>(db, linetypes, u"Continuous"));
   return addRecord(db, table, name.empty() ? u"0" : name, layer);
+}
+
+void resolveLayerLinetypes(DatabaseImpl& db) {
+  for (const auto& [layerId, name] : db.layerLinetypeNames) {
+    auto* layer = peek<AcDbLayerTableRecord>(layerId);
+    if (layer == nullptr) continue;
+    AcDbObjectId linetype = linetypeNamed(db, name);
+    if (linetype.isNull()) linetype = db.continuousLinetype;
+    layer->setLinetypeObjectId(linetype);
+  }
+  db.layerLinetypeNames.clear();
 }
 
 AcDbBlockTableRecord* blockForDefinition(DatabaseImpl& db, std::u16string_view name) {
@@ -184,8 +196,9 @@ std::vector<AcDbObjectId> paperSpaceBlocksInTabOrder(DatabaseImpl& db) {
   }
   std::stable_sort(tabs.begin(), tabs.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
   std::vector<AcDbObjectId> result;
+  std::set<AcDbObjectId> listed;
   for (const auto& tab : tabs)
-    if (std::find(result.begin(), result.end(), tab.second) == result.end()) result.push_back(tab.second);
+    if (listed.insert(tab.second).second) result.push_back(tab.second);
   if (!result.empty()) return result;
   // Without layouts: *Paper_Space, then the other paper-space blocks in name order.
   auto* blocks = peek<AcDbBlockTable>(db.blockTable);

@@ -17,6 +17,9 @@ void completeDatabase(DatabaseImpl& db);
 // The part of completeDatabase that entities need while a file is read: tables, standard records and the
 // *Model_Space and *Paper_Space blocks; dictionaries wait for the file's OBJECTS section.
 void completeTables(DatabaseImpl& db);
+// Gives the layers of layerLinetypeNames their linetypes, once every table of a file is read; a linetype the
+// drawing does not define leaves the layer Continuous.
+void resolveLayerLinetypes(DatabaseImpl& db);
 // The block table record of a file's BLOCK entity: found by name or made (R12 files have no block records).
 AcDbBlockTableRecord* blockForDefinition(DatabaseImpl& db, std::u16string_view name);
 

@@ -66,7 +66,7 @@ Acad::ErrorStatus AcDbDictionary::setAt(const ACHAR* srchKey, AcDbObject* newVal
   retObjId.setNull();
   if (srchKey == nullptr || *srchKey == 0) return Acad::eInvalidKey;
   if (newValue == nullptr) return Acad::eNullObjectPointer;
-  if (objectId().isNull()) return Acad::eInvalidInput;  // the dictionary must be in a database first
+  if (objectId().isNull()) return Acad::eNoDatabase;
   if (!isWriteEnabled()) return Acad::eNotOpenForWrite;
   acadsim::DatabaseImpl& db = database()->impl();
   if (newValue->objectId().isNull()) {

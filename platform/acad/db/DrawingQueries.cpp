@@ -17,6 +17,11 @@ std::u16string dxfTypeName(const AcDbObject* object) {
     delete[] original;
     return name;
   }
+  if (AcDbDatabase* db = object->database()) {
+    const auto& written = db->impl().writtenTypeNames;
+    auto it = written.find(static_cast<AcDbStub*>(object->objectId()));
+    if (it != written.end()) return it->second;
+  }
   const ACHAR* name = object->isA() ? object->isA()->dxfName() : nullptr;
   return name ? name : u"";
 }

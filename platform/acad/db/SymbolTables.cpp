@@ -184,7 +184,7 @@ Acad::ErrorStatus AcDbSymbolTable::add(AcDbSymbolTableRecord* pRecord) {
 Acad::ErrorStatus AcDbSymbolTable::add(AcDbObjectId& recordId, AcDbSymbolTableRecord* pRecord) {
   recordId.setNull();
   if (pRecord == nullptr) return Acad::eNullObjectPointer;
-  if (objectId().isNull()) return Acad::eInvalidInput;
+  if (objectId().isNull()) return Acad::eNoDatabase;
   if (!isWriteEnabled()) return Acad::eNotOpenForWrite;
   if (!pRecord->objectId().isNull()) return Acad::eAlreadyInDb;
   if (!pRecord->isKindOf(recordClass())) return Acad::eWrongObjectType;
@@ -324,7 +324,9 @@ Acad::ErrorStatus AcDbLayerTableRecord::dxfInFields(AcDbDxfFiler* filer) {
         break;
       }
       case 6: {
-        mLinetypeId = acadsim::linetypeNamed(db, Utf8ToWide(g.text));
+        std::u16string name = Utf8ToWide(g.text);
+        mLinetypeId = acadsim::linetypeNamed(db, name);
+        if (mLinetypeId.isNull()) db.layerLinetypeNames.emplace_back(objectId(), std::move(name));
         break;
       }
       case 290: mPlottable = g.integer != 0; break;

@@ -171,14 +171,11 @@ const std::unordered_map<std::string_view, Factory>& builtInTypes() {
 
 }  // namespace
 
-AcDbObject* newObjectForDxfType(std::string_view type, const DxfData& groups, const std::vector<DxfClassEntry>& classes,
+AcDbObject* newObjectForDxfType(std::string_view type, const DxfData& groups, const DxfClassEntry* entry,
                                 bool entitySection) {
   auto it = builtInTypes().find(type);
   if (it != builtInTypes().end()) return it->second(groups);
   std::u16string dxfName = Utf8ToWide(type);
-  const DxfClassEntry* entry = nullptr;
-  for (const DxfClassEntry& c : classes)
-    if (c.dxfName == dxfName) entry = &c;
   if (entry != nullptr) {
     if (AcRxClass* cls = classNamed(entry->className)) {
       AcRxObject* made = cls->create();

@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <memory>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "../db/DatabaseImpl.h"
@@ -59,6 +60,8 @@ class Reader {
 
   // Objects
   AcDbObject* makeObject(bool entitySection);
+  // Notes the record's type name when the object's class goes by another DXF name.
+  void keepWrittenTypeName(const AcDbObject* obj);
   bool finishObject(const DxfToken& typeToken, AcDbObject* obj, AcDbObjectId owner, AcDbObjectId& id);
   uint64_t recordHandle() const;
   bool placeEntity(const DxfToken& typeToken, AcDbEntity* entity, bool blocksSection);
@@ -77,6 +80,7 @@ class Reader {
   std::string text_;      // decoding scratch
   std::string bytes_;     // binary chunk scratch
   std::string typeName_;  // the current record's type
+  std::unordered_map<std::string, size_t> classesByDxfName_;  // index into db_.classes by UTF-8 DXF name
   // Block and subentity context of the ENTITIES and BLOCKS sections.
   AcDbBlockTableRecord* block_ = nullptr;
   AcDbEntity* complexParent_ = nullptr;  // a POLYLINE or an INSERT with attributes, until its SEQEND
@@ -178,7 +182,18 @@ uint64_t Reader::recordHandle() const {
 }
 
 AcDbObject* Reader::makeObject(bool entitySection) {
-  return newObjectForDxfType(typeName_, object_, db_.classes, entitySection);
+  auto entry = classesByDxfName_.find(typeName_);
+  return newObjectForDxfType(typeName_, object_, entry == classesByDxfName_.end() ? nullptr : &db_.classes[entry->second],
+                             entitySection);
+}
+
+void Reader::keepWrittenTypeName(const AcDbObject* obj) {
+  if (obj->isAProxy()) return;
+  const ACHAR* classDxfName = obj->isA()->dxfName();
+  std::u16string_view own = classDxfName ? std::u16string_view(classDxfName) : std::u16string_view();
+  bool same = own.size() == typeName_.size();
+  for (size_t i = 0; same && i < own.size(); ++i) same = own[i] == static_cast<unsigned char>(typeName_[i]);
+  if (!same) db_.writtenTypeNames[obj->objectId()] = Utf8ToWide(typeName_);
 }
 
 bool Reader::finishObject(const DxfToken& typeToken, AcDbObject* obj, AcDbObjectId owner, AcDbObjectId& id) {
@@ -245,9 +260,13 @@ bool Reader::readClasses() {
     typeName_ = "CLASS";
     if (!readRecord()) return false;
     DxfClassEntry entry;
+    std::string dxfNameUtf8;
     for (size_t i = 0; i < object_.size(); ++i) {
       switch (object_.code(i)) {
-        case 1: entry.dxfName = Utf8ToWide(object_.string(i)); break;
+        case 1:
+          dxfNameUtf8.assign(object_.string(i));
+          entry.dxfName = Utf8ToWide(dxfNameUtf8);
+          break;
         case 2: entry.className = Utf8ToWide(object_.string(i)); break;
         case 3: entry.appName = Utf8ToWide(object_.string(i)); break;
         case 90: entry.proxyFlags = static_cast<int>(object_.integer(i)); break;
@@ -257,6 +276,7 @@ bool Reader::readClasses() {
     }
     if (entry.dxfName.empty() || entry.className.empty()) return fail(t, "CLASS without a DXF name (1) or class name (2)");
     demandLoadObjectEnabler(entry.className);
+    classesByDxfName_.insert_or_assign(std::move(dxfNameUtf8), db_.classes.size());  // the last entry counts
     db_.classes.push_back(std::move(entry));
   }
   return failTokenizer("in the CLASSES section (no ENDSEC)");
@@ -477,6 +497,7 @@ bool Reader::readEntities(bool blocksSection) {
       return fail(t, typeName_ + " is not an entity");
     }
     if (!placeEntity(t, entity, blocksSection)) return false;
+    keepWrittenTypeName(entity);
   }
   return failTokenizer(blocksSection ? "in the BLOCKS section (no ENDSEC)" : "in the ENTITIES section (no ENDSEC)");
 }
@@ -496,6 +517,7 @@ bool Reader::readObjects() {
     }
     AcDbObjectId id;
     if (!finishObject(t, obj, AcDbObjectId::kNull, id)) return false;
+    keepWrittenTypeName(obj);
     // The section starts with the named-objects dictionary.
     if (firstObject_ && AcDbDictionary::cast(obj)) db_.namedObjects = id;
     firstObject_ = false;
@@ -546,6 +568,7 @@ bool Reader::run() {
   db_.assignDeferredHandles();
   db_.layersByUtf8Name.clear();  // a cache of the reading only: layers may be renamed later
   completeDatabase(db_);
+  resolveLayerLinetypes(db_);
   foldMTextColumns();
   return true;
 }
@@ -559,7 +582,8 @@ void Reader::foldMTextColumns() {
     std::vector<AcDbObjectId> folded;
     for (AcDbObjectId id : block->entityIds()) {
       auto* mtext = peek<AcDbMText>(id);
-      if (mtext == nullptr) continue;
+      // A column already folded into another MTEXT folds nothing itself, so no two own each other.
+      if (mtext == nullptr || mtext->ownerId() != blockId) continue;
       const DxfData& xdata = DatabaseImpl::xdataOf(mtext);
       bool inList = false, inAcad = false;
       for (size_t i = 0; i < xdata.size(); ++i) {

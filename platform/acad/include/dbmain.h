@@ -7,6 +7,7 @@
 #include "acadstrc.h"
 #include "acadsim/DxfData.h"
 #include "acdb.h"
+#include "acedads.h"
 #include "adsdef.h"
 #include "dbcolor.h"
 #include "dbhandle.h"
@@ -286,12 +287,3 @@ inline Acad::ErrorStatus acdbOpenObject(T*& pObj, AcDbObjectId id, AcDb::OpenMod
 // The entity name of an object id, and back. eNullObjectId / eInvalidAdsName for names that name nothing.
 Acad::ErrorStatus acdbGetAdsName(ads_name& objName, AcDbObjectId objId);
 Acad::ErrorStatus acdbGetObjectId(AcDbObjectId& objId, const ads_name objName);
-
-// The DXF data of an object, as AutoCAD's entget gives it; the caller frees it with acutRelRb. Null for a
-// name that names nothing or an erased object. The chain: -1 its name, 0 its type, 330 its owner's name, 5 its handle, the
-// {ACAD_REACTORS and {ACAD_XDICTIONARY groups, 100 "AcDbEntity" and the common entity groups (67 in paper
-// space, 410 the layout, 8, and when not by layer or default 6, 347, 62, 420, 430, 370, 48, 60, 390, 284),
-// then the subclass groups in file
-// order: strings RTSTR-like, points merged into 3D points, handles that name objects as entity names.
-// Extended data is not included (as entget without an application list).
-resbuf* acdbEntGet(const ads_name ent);

@@ -111,7 +111,7 @@ TEST(ExtensionDictionary, IsMadeOnceAndOwnedByItsObject) {
   EXPECT_EQ(dict->numEntries(), 0u);
   dict->close();
   AcDbLine loose;
-  EXPECT_EQ(loose.createExtensionDictionary(), Acad::eInvalidInput);
+  EXPECT_EQ(loose.createExtensionDictionary(), Acad::eNoDatabase);
 }
 
 }  // namespace

@@ -94,7 +94,7 @@ TEST_F(XData, AnApplicationNameAloneRemovesItsData) {
 
 TEST_F(XData, RefusesUnregisteredApplicationsAndStrayGroups) {
   resbuf* unknown = acutBuildList(1001, u"NOBODY", 1000, u"x", 0);
-  EXPECT_EQ(ent->setXData(unknown), Acad::eKeyNotFound);
+  EXPECT_EQ(ent->setXData(unknown), Acad::eRegappIdNotFound);
   acutRelRb(unknown);
   resbuf* stray = acutBuildList(1000, u"no application first", 0);
   EXPECT_EQ(ent->setXData(stray), Acad::eInvalidResBuf);
