@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "DrawingGenerator.h"
+#include "acadsim/DrawingQueries.h"
 #include "acadsim/DxfReader.h"
 #include "dbapserv.h"
 #include "dbmain.h"
@@ -34,13 +35,9 @@ void BM_DescribeEntityHeaders(benchmark::State& state) {
   auto describe = reinterpret_cast<QuillviewDescribeEntityFn>(
       acrxDynamicLinker->getSymbolAddress(module.c_str(), u"" QUILLVIEW_DESCRIBE_ENTITY_EXPORT));
 
-  std::vector<AcDbObjectId> ids;
-  AcDbBlockTable* table = nullptr;
   AcDbBlockTableRecord* model = nullptr;
-  db.getBlockTable(table, AcDb::kForRead);
-  table->getAt(u"*Model_Space", model, AcDb::kForRead);
-  table->close();
-  ids = model->entityIds();
+  acdbOpenObject(model, acadsim::modelSpaceBlockId(db), AcDb::kForRead);
+  const std::vector<AcDbObjectId> ids = model->entityIds();
   model->close();
 
   std::vector<WCHAR> buffer(4096);
