@@ -229,6 +229,8 @@ Acad::ErrorStatus AcDbEntity::setVisibility(AcDb::Visibility newVal, Adesk::Bool
   return Acad::eOk;
 }
 
+Acad::ErrorStatus AcDbEntity::getPlane(AcGePlane&, AcDb::Planarity&) const { return Acad::eNotApplicable; }
+
 // The common groups in the order AutoCAD writes them; the first group of another kind ends them.
 Acad::ErrorStatus AcDbEntity::dxfInFields(AcDbDxfFiler* filer) {
   Acad::ErrorStatus es = AcDbObject::dxfInFields(filer);

@@ -21,16 +21,6 @@ ACADSIM_HOST_CLASS_REGISTRATION(AcDbMlineStyle);
 AcDbMlineStyle::AcDbMlineStyle() = default;
 AcDbMlineStyle::~AcDbMlineStyle() = default;
 
-ACRX_DXF_DEFINE_MEMBERS(AcDbRasterImageDef, AcDbObject, 0, 0, 0, IMAGEDEF, AutoCAD);
-ACADSIM_HOST_CLASS_REGISTRATION(AcDbRasterImageDef);
-AcDbRasterImageDef::AcDbRasterImageDef() = default;
-AcDbRasterImageDef::~AcDbRasterImageDef() = default;
-
-ACRX_DXF_DEFINE_MEMBERS(AcDbRasterImageDefReactor, AcDbObject, 0, 0, 0, IMAGEDEF_REACTOR, AutoCAD);
-ACADSIM_HOST_CLASS_REGISTRATION(AcDbRasterImageDefReactor);
-AcDbRasterImageDefReactor::AcDbRasterImageDefReactor() = default;
-AcDbRasterImageDefReactor::~AcDbRasterImageDefReactor() = default;
-
 ACRX_DXF_DEFINE_MEMBERS(AcDbRasterVariables, AcDbObject, 0, 0, 0, RASTERVARIABLES, AutoCAD);
 ACADSIM_HOST_CLASS_REGISTRATION(AcDbRasterVariables);
 AcDbRasterVariables::AcDbRasterVariables() = default;
@@ -40,11 +30,6 @@ ACRX_DXF_DEFINE_MEMBERS(AcDbWipeoutVariables, AcDbObject, 0, 0, 0, WIPEOUTVARIAB
 ACADSIM_HOST_CLASS_REGISTRATION(AcDbWipeoutVariables);
 AcDbWipeoutVariables::AcDbWipeoutVariables() = default;
 AcDbWipeoutVariables::~AcDbWipeoutVariables() = default;
-
-ACRX_DXF_DEFINE_MEMBERS(AcDbTableStyle, AcDbObject, 0, 0, 0, TABLESTYLE, AutoCAD);
-ACADSIM_HOST_CLASS_REGISTRATION(AcDbTableStyle);
-AcDbTableStyle::AcDbTableStyle() = default;
-AcDbTableStyle::~AcDbTableStyle() = default;
 
 ACRX_DXF_DEFINE_MEMBERS(AcDbMLeaderStyle, AcDbObject, 0, 0, 0, MLEADERSTYLE, AutoCAD);
 ACADSIM_HOST_CLASS_REGISTRATION(AcDbMLeaderStyle);

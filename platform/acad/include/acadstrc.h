@@ -134,7 +134,11 @@
   X(eBadPlotStyleName, 384) \
   X(eBadPlotStyleType, 386) \
   X(eBadPlotStyleNameHandle, 387) \
-  X(eBinaryDataSizeExceeded, 391)
+  X(eBinaryDataSizeExceeded, 391) \
+  X(eGeneralModelingFailure, 410) \
+  X(eDegenerateGeometry, 411) \
+  X(eNonCoplanarGeometry, 412) \
+  X(eNonPlanarEntity, 413)
 
 struct Acad {
   enum ErrorStatus {

@@ -91,6 +91,44 @@ struct AcDb {
     kDrcMangleName = 4,
     kDrcUnmangleName = 5,
   };
+
+  enum Planarity {
+    kNonPlanar = 0,
+    kPlanar = 1,
+    kLinear = 2,
+  };
+
+  enum BoolOperType {
+    kBoolUnite = 0,
+    kBoolIntersect = 1,
+    kBoolSubtract = 2,
+  };
+
+  enum Poly2dType {
+    k2dSimplePoly = 0,
+    k2dFitCurvePoly = 1,
+    k2dQuadSplinePoly = 2,
+    k2dCubicSplinePoly = 3,
+  };
+
+  enum Poly3dType {
+    k3dSimplePoly = 0,
+    k3dQuadSplinePoly = 1,
+    k3dCubicSplinePoly = 2,
+  };
+
+  enum Vertex2dType {
+    k2dVertex = 0,
+    k2dSplineCtlVertex = 1,
+    k2dSplineFitVertex = 2,
+    k2dCurveFitVertex = 3,
+  };
+
+  enum Vertex3dType {
+    k3dSimpleVertex = 0,
+    k3dControlVertex = 1,
+    k3dFitVertex = 2,
+  };
 };
 
 #define ACDB_MODEL_SPACE ACRX_T("*Model_Space")

@@ -11,6 +11,7 @@
 #include "adsdef.h"
 #include "dbcolor.h"
 #include "dbhandle.h"
+#include "geplane.h"
 #include "dbid.h"
 #include "rxboiler.h"
 #include "rxclass.h"
@@ -160,6 +161,10 @@ class AcDbEntity : public AcDbObject {
   AcDb::Visibility visibility() const { return mVisibility; }
   Acad::ErrorStatus setVisibility(AcDb::Visibility newVal, Adesk::Boolean doSubents = true);
 
+  // The plane the entity lies in: kPlanar with that plane, kLinear with a plane through the line, or kNonPlanar.
+  // eNotApplicable for entities without geometry.
+  virtual Acad::ErrorStatus getPlane(AcGePlane& plane, AcDb::Planarity& planarity) const;
+
   Acad::ErrorStatus dxfInFields(AcDbDxfFiler* filer) override;
 
   // Host: the vertices, attributes and sequence end that follow a POLYLINE or INSERT, in file order.
@@ -186,6 +191,43 @@ class AcDbEntity : public AcDbObject {
   Adesk::UInt8 mMaterialKind = 0;  // 0 by layer, 1 by block, 2 the id
   Adesk::UInt8 mShadowMode = 0;
   bool mPaperSpace = false;
+};
+
+// An axis-aligned box; empty until the first point is added.
+class AcDbExtents {
+ public:
+  AcDbExtents() = default;
+  AcDbExtents(const AcGePoint3d& min, const AcGePoint3d& max) : mMin(min), mMax(max), mEmpty(false) {}
+  AcGePoint3d minPoint() const { return mMin; }
+  AcGePoint3d maxPoint() const { return mMax; }
+  bool isEmpty() const { return mEmpty; }
+  Acad::ErrorStatus set(const AcGePoint3d& min, const AcGePoint3d& max) {
+    if (min.x > max.x || min.y > max.y || min.z > max.z) return Acad::eInvalidExtents;
+    mMin = min;
+    mMax = max;
+    mEmpty = false;
+    return Acad::eOk;
+  }
+  void addPoint(const AcGePoint3d& p) {
+    if (mEmpty) {
+      mMin = mMax = p;
+      mEmpty = false;
+      return;
+    }
+    for (unsigned i = 0; i < 3; ++i) {
+      if (p[i] < mMin[i]) mMin[i] = p[i];
+      if (p[i] > mMax[i]) mMax[i] = p[i];
+    }
+  }
+  void addExt(const AcDbExtents& other) {
+    if (other.mEmpty) return;
+    addPoint(other.mMin);
+    addPoint(other.mMax);
+  }
+
+ private:
+  AcGePoint3d mMin, mMax;
+  bool mEmpty = true;
 };
 
 class AcDbDatabase : public AcRxObject {
@@ -259,6 +301,30 @@ class AcDbDatabase : public AcRxObject {
 
  private:
   std::unique_ptr<acadsim::DatabaseImpl> mImpl;
+};
+
+// Walks a list of object ids that an entity owns (the vertices of a polyline, the attributes of an insert).
+// The caller deletes the iterator; the ids are a copy, so opening and closing objects meanwhile is safe.
+class AcDbObjectIterator : public AcRxObject {
+ public:
+  ACRX_DECLARE_MEMBERS(AcDbObjectIterator);
+  explicit AcDbObjectIterator(std::vector<AcDbObjectId> ids);
+  ~AcDbObjectIterator() override;
+
+  bool done() const;
+  // To the first (or, atEnd, the last) id that is not erased.
+  void start(bool atEnd = false);
+  // Moves one id on (backwards: one id back), passing over erased ones when skipDeleted.
+  void step(bool backwards = false, bool skipDeleted = true);
+  AcDbObjectId objectId() const;
+  // Positions on id; false when the list does not hold it.
+  bool seek(AcDbObjectId id);
+
+ private:
+  void skipErased(bool backwards);
+
+  std::vector<AcDbObjectId> mIds;
+  long mPos = 0;
 };
 
 // Opens the object named by id. eNullObjectId, eUnknownHandle / eWrongDatabase for ids that name nothing,

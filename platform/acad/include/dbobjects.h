@@ -1,6 +1,8 @@
 // The host's built-in object classes without typed members yet; their groups stay in dxfSubclassData().
 #pragma once
 #include "dbmain.h"
+#include "imgdef.h"
+#include "dbtablestyle.h"
 
 // DXF "ACDBPLACEHOLDER"
 class AcDbPlaceHolder : public AcDbObject {
@@ -34,22 +36,6 @@ class AcDbMlineStyle : public AcDbObject {
   ~AcDbMlineStyle() override;
 };
 
-// DXF "IMAGEDEF"
-class AcDbRasterImageDef : public AcDbObject {
- public:
-  ACRX_DECLARE_MEMBERS(AcDbRasterImageDef);
-  AcDbRasterImageDef();
-  ~AcDbRasterImageDef() override;
-};
-
-// DXF "IMAGEDEF_REACTOR"
-class AcDbRasterImageDefReactor : public AcDbObject {
- public:
-  ACRX_DECLARE_MEMBERS(AcDbRasterImageDefReactor);
-  AcDbRasterImageDefReactor();
-  ~AcDbRasterImageDefReactor() override;
-};
-
 // DXF "RASTERVARIABLES"
 class AcDbRasterVariables : public AcDbObject {
  public:
@@ -64,14 +50,6 @@ class AcDbWipeoutVariables : public AcDbObject {
   ACRX_DECLARE_MEMBERS(AcDbWipeoutVariables);
   AcDbWipeoutVariables();
   ~AcDbWipeoutVariables() override;
-};
-
-// DXF "TABLESTYLE"
-class AcDbTableStyle : public AcDbObject {
- public:
-  ACRX_DECLARE_MEMBERS(AcDbTableStyle);
-  AcDbTableStyle();
-  ~AcDbTableStyle() override;
 };
 
 // DXF "MLEADERSTYLE"

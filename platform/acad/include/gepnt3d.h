@@ -3,6 +3,8 @@
 #include <cmath>
 #include "gevec3d.h"
 
+class AcGeMatrix3d;
+
 class AcGePoint3d {
  public:
   AcGePoint3d() = default;
@@ -28,6 +30,9 @@ class AcGePoint3d {
   bool operator!=(const AcGePoint3d& p) const { return !isEqualTo(p); }
   double operator[](unsigned i) const { return i == 0 ? x : i == 1 ? y : z; }
   double& operator[](unsigned i) { return i == 0 ? x : i == 1 ? y : z; }
+
+  // Defined in gemat3d.h.
+  inline AcGePoint3d& transformBy(const AcGeMatrix3d& leftSide);
 
   double x = 0.0, y = 0.0, z = 0.0;
 };

@@ -1,0 +1,3 @@
+// ObjectARX header name for the geometry arrays.
+#pragma once
+#include "gearrays.h"
