@@ -78,3 +78,119 @@ size_t writeLargeDrawing(const std::string& path, size_t targetBytes) {
 }
 
 }  // namespace bench
+
+namespace bench {
+namespace {
+
+constexpr double kCell = 16;
+
+void group(std::string& out, int code, double value) {
+  char buffer[64];
+  std::snprintf(buffer, sizeof buffer, "%d\n%.10g\n", code, value);
+  out += buffer;
+}
+void group(std::string& out, int code, int value) { out += std::to_string(code) + "\n" + std::to_string(value) + "\n"; }
+void group(std::string& out, int code, const char* value) {
+  out += std::to_string(code) + "\n" + value + "\n";
+}
+void point(std::string& out, int code, double x, double y) {
+  group(out, code, x);
+  group(out, code + 10, y);
+}
+void lineEdge(std::string& out, double x1, double y1, double x2, double y2) {
+  group(out, 72, 1);
+  point(out, 10, x1, y1);
+  point(out, 11, x2, y2);
+}
+
+void loop(std::string& out, int kind, double x, double y) {
+  switch (kind) {
+    case 0:  // a square whose bottom side bows outwards
+      group(out, 92, 19);
+      group(out, 72, 1);
+      group(out, 73, 1);
+      group(out, 93, 4);
+      point(out, 10, x, y);
+      group(out, 42, 0.5);
+      point(out, 10, x + 8, y);
+      group(out, 42, 0);
+      point(out, 10, x + 8, y + 8);
+      group(out, 42, 0);
+      point(out, 10, x, y + 8);
+      group(out, 42, 0);
+      break;
+    case 1:  // three sides and a half circle on top
+      group(out, 92, 17);
+      group(out, 93, 4);
+      lineEdge(out, x, y, x + 8, y);
+      lineEdge(out, x + 8, y, x + 8, y + 8);
+      group(out, 72, 2);
+      point(out, 10, x + 4, y + 8);
+      group(out, 40, 4);
+      group(out, 50, 0);
+      group(out, 51, 180);
+      group(out, 73, 1);
+      lineEdge(out, x, y + 8, x, y);
+      break;
+    case 2:  // a whole ellipse
+      group(out, 92, 17);
+      group(out, 93, 1);
+      group(out, 72, 3);
+      point(out, 10, x + 4, y + 4);
+      point(out, 11, 4, 0);
+      group(out, 40, 0.5);
+      group(out, 50, 0);
+      group(out, 51, 360);
+      group(out, 73, 1);
+      break;
+    default: {  // lines and a cubic spline
+      group(out, 92, 17);
+      group(out, 93, 4);
+      lineEdge(out, x, y, x + 8, y);
+      group(out, 72, 4);
+      group(out, 94, 3);
+      group(out, 73, 0);
+      group(out, 74, 0);
+      group(out, 95, 8);
+      group(out, 96, 4);
+      for (double knot : {0, 0, 0, 0, 1, 1, 1, 1}) group(out, 40, knot);
+      point(out, 10, x + 8, y);
+      point(out, 10, x + 9, y + 3);
+      point(out, 10, x + 7, y + 6);
+      point(out, 10, x + 4, y + 8);
+      group(out, 97, 0);
+      lineEdge(out, x + 4, y + 8, x, y + 8);
+      lineEdge(out, x, y + 8, x, y);
+      break;
+    }
+  }
+  group(out, 97, 0);
+}
+
+}  // namespace
+
+std::string hatchOfMixedLoops(int loops) {
+  std::string out = "0\nSECTION\n2\nENTITIES\n0\nHATCH\n8\n0\n";
+  point(out, 10, 0, 0);
+  group(out, 30, 0);
+  group(out, 210, 0);
+  group(out, 220, 0);
+  group(out, 230, 1);
+  group(out, 2, "ANSI31");
+  group(out, 70, 0);
+  group(out, 71, 0);
+  group(out, 91, loops);
+  int columns = 32;
+  for (int i = 0; i < loops; ++i) loop(out, i % 4, (i % columns) * kCell, (i / columns) * kCell);
+  group(out, 75, 0);
+  group(out, 76, 1);
+  group(out, 52, 0);
+  group(out, 41, 1);
+  group(out, 77, 0);
+  group(out, 78, 0);
+  group(out, 98, 0);
+  out += "0\nENDSEC\n0\nEOF\n";
+  return out;
+}
+
+}  // namespace bench

@@ -9,4 +9,8 @@ namespace bench {
 // unless a file of that size is already there. Returns the number of entities written (0 when reused).
 size_t writeLargeDrawing(const std::string& path, size_t targetBytes);
 
+// DXF text of a drawing holding one hatch of `loops` separate outer loops on a grid, cycling through a
+// polyline loop with a bulge, lines with a half-circle arc, a whole ellipse, and lines with a cubic spline.
+std::string hatchOfMixedLoops(int loops);
+
 }  // namespace bench

@@ -49,6 +49,11 @@ Acad::ErrorStatus AcDbBlockTableRecord::pathName(const ACHAR*& pPath) const {
   return Acad::eOk;
 }
 
+Acad::ErrorStatus AcDbBlockTableRecord::pathName(ACHAR*& pPath) const {
+  pPath = acadsim::newHostString(mPathName);
+  return Acad::eOk;
+}
+
 Acad::ErrorStatus AcDbBlockTableRecord::setPathName(const ACHAR* pathStr) {
   if (pathStr == nullptr) return Acad::eInvalidInput;
   mPathName = pathStr;

@@ -92,6 +92,9 @@ struct AcDb {
     kDrcUnmangleName = 5,
   };
 
+  enum TextHorzMode { kTextLeft = 0, kTextCenter = 1, kTextRight = 2, kTextAlign = 3, kTextMid = 4, kTextFit = 5 };
+  enum TextVertMode { kTextBase = 0, kTextBottom = 1, kTextVertMid = 2, kTextTop = 3 };
+
   enum Planarity {
     kNonPlanar = 0,
     kPlanar = 1,

@@ -5,6 +5,13 @@
 #include "gemat3d.h"
 #include "geplane.h"
 
+#include <memory>
+#include <vector>
+
+namespace acadsim {
+class NurbsEvaluator;
+}  // namespace acadsim
+
 class AcDbCurve : public AcDbEntity {
  public:
   ACRX_DECLARE_MEMBERS(AcDbCurve);
@@ -49,6 +56,22 @@ class AcDbLine : public AcDbCurve {
   AcGeVector3d normal() const;
   Acad::ErrorStatus setNormal(const AcGeVector3d& normal);
 
+  Adesk::Boolean isClosed() const override;
+  Acad::ErrorStatus getStartParam(double& param) const override;
+  Acad::ErrorStatus getEndParam(double& param) const override;
+  Acad::ErrorStatus getStartPoint(AcGePoint3d& point) const override;
+  Acad::ErrorStatus getEndPoint(AcGePoint3d& point) const override;
+  Acad::ErrorStatus getPointAtParam(double param, AcGePoint3d& point) const override;
+  Acad::ErrorStatus getDistAtParam(double param, double& dist) const override;
+  Acad::ErrorStatus getFirstDeriv(double param, AcGeVector3d& firstDeriv) const override;
+  Acad::ErrorStatus getArea(double& area) const override;
+  Acad::ErrorStatus getPlane(AcGePlane& plane, AcDb::Planarity& planarity) const override;
+  Acad::ErrorStatus dxfInFields(AcDbDxfFiler* filer) override;
+
+ private:
+  AcGePoint3d mStart, mEnd;
+  double mThickness = 0.0;
+  AcGeVector3d mNormal = AcGeVector3d::kZAxis;
 };
 
 // DXF "CIRCLE"
@@ -68,6 +91,23 @@ class AcDbCircle : public AcDbCurve {
   AcGeVector3d normal() const;
   Acad::ErrorStatus setNormal(const AcGeVector3d& normal);
 
+  Adesk::Boolean isClosed() const override;
+  Acad::ErrorStatus getStartParam(double& param) const override;
+  Acad::ErrorStatus getEndParam(double& param) const override;
+  Acad::ErrorStatus getStartPoint(AcGePoint3d& point) const override;
+  Acad::ErrorStatus getEndPoint(AcGePoint3d& point) const override;
+  Acad::ErrorStatus getPointAtParam(double param, AcGePoint3d& point) const override;
+  Acad::ErrorStatus getDistAtParam(double param, double& dist) const override;
+  Acad::ErrorStatus getFirstDeriv(double param, AcGeVector3d& firstDeriv) const override;
+  Acad::ErrorStatus getArea(double& area) const override;
+  Acad::ErrorStatus getPlane(AcGePlane& plane, AcDb::Planarity& planarity) const override;
+  Acad::ErrorStatus dxfInFields(AcDbDxfFiler* filer) override;
+
+ private:
+  AcGePoint3d mCenter;
+  AcGeVector3d mNormal = AcGeVector3d::kZAxis;
+  double mRadius = 0.0;
+  double mThickness = 0.0;
 };
 
 // DXF "ARC"
@@ -93,6 +133,28 @@ class AcDbArc : public AcDbCurve {
   AcGeVector3d normal() const;
   Acad::ErrorStatus setNormal(const AcGeVector3d& normal);
 
+  Adesk::Boolean isClosed() const override;
+  Acad::ErrorStatus getStartParam(double& param) const override;
+  Acad::ErrorStatus getEndParam(double& param) const override;
+  Acad::ErrorStatus getStartPoint(AcGePoint3d& point) const override;
+  Acad::ErrorStatus getEndPoint(AcGePoint3d& point) const override;
+  Acad::ErrorStatus getPointAtParam(double param, AcGePoint3d& point) const override;
+  Acad::ErrorStatus getDistAtParam(double param, double& dist) const override;
+  Acad::ErrorStatus getFirstDeriv(double param, AcGeVector3d& firstDeriv) const override;
+  Acad::ErrorStatus getArea(double& area) const override;
+  Acad::ErrorStatus getPlane(AcGePlane& plane, AcDb::Planarity& planarity) const override;
+  Acad::ErrorStatus dxfInFields(AcDbDxfFiler* filer) override;
+
+ private:
+  // The sweep from the start angle, in (0, 2 pi].
+  double sweep() const;
+
+  AcGePoint3d mCenter;
+  AcGeVector3d mNormal = AcGeVector3d::kZAxis;
+  double mRadius = 0.0;
+  double mStartAngle = 0.0;
+  double mEndAngle = 0.0;
+  double mThickness = 0.0;
 };
 
 // DXF "ELLIPSE"
@@ -100,7 +162,9 @@ class AcDbEllipse : public AcDbCurve {
  public:
   ACRX_DECLARE_MEMBERS(AcDbEllipse);
   AcDbEllipse();
-  // majorAxis: from the centre to the end of the major axis; radiusRatio: minor over major radius, in (0, 1].
+  // majorAxis: from the centre to the end of the major axis; radiusRatio: minor over major radius, in (0, 1];
+  // startAngle/endAngle: true angles from the major axis, as ObjectARX takes them (not the curve's parameters,
+  // which DXF stores in groups 41/42).
   AcDbEllipse(const AcGePoint3d& center, const AcGeVector3d& unitNormal, const AcGeVector3d& majorAxis,
               double radiusRatio, double startAngle = 0.0, double endAngle = 6.28318530717958647692);
   ~AcDbEllipse() override;
@@ -115,7 +179,32 @@ class AcDbEllipse : public AcDbCurve {
   Acad::ErrorStatus set(const AcGePoint3d& center, const AcGeVector3d& unitNormal, const AcGeVector3d& majorAxis,
                         double radiusRatio, double startAngle = 0.0, double endAngle = 6.28318530717958647692);
   Adesk::Boolean isNull() const;
+  // The eccentric-anomaly parameters of the ends (DXF groups 41 and 42), end above start.
+  double startParam() const { return mStartParam; }
+  double endParam() const { return mEndParam; }
 
+  Adesk::Boolean isClosed() const override;
+  Acad::ErrorStatus getStartParam(double& param) const override;
+  Acad::ErrorStatus getEndParam(double& param) const override;
+  Acad::ErrorStatus getStartPoint(AcGePoint3d& point) const override;
+  Acad::ErrorStatus getEndPoint(AcGePoint3d& point) const override;
+  Acad::ErrorStatus getPointAtParam(double param, AcGePoint3d& point) const override;
+  Acad::ErrorStatus getDistAtParam(double param, double& dist) const override;
+  Acad::ErrorStatus getFirstDeriv(double param, AcGeVector3d& firstDeriv) const override;
+  Acad::ErrorStatus getArea(double& area) const override;
+  Acad::ErrorStatus getPlane(AcGePlane& plane, AcDb::Planarity& planarity) const override;
+  Acad::ErrorStatus dxfInFields(AcDbDxfFiler* filer) override;
+
+ private:
+  AcGePoint3d pointAt(double param) const;
+  AcGeVector3d derivAt(double param) const;
+
+  AcGePoint3d mCenter;
+  AcGeVector3d mNormal = AcGeVector3d::kZAxis;
+  AcGeVector3d mMajorAxis;  // zero until set: a null ellipse
+  double mRadiusRatio = 1.0;
+  double mStartParam = 0.0;
+  double mEndParam = 6.28318530717958647692;
 };
 
 // DXF "SPLINE"
@@ -143,7 +232,37 @@ class AcDbSpline : public AcDbCurve {
                                  const AcGePoint3dArray& controlPoints, const AcGeDoubleArray& knots,
                                  const AcGeDoubleArray& weights, double controlPtTol = 0.0, double knotTol = 0.0);
   Adesk::Boolean isNull() const;
+  // The plane normal the file gave (group 210), zero when none.
+  AcGeVector3d normal() const { return mNormal; }
 
+  Adesk::Boolean isClosed() const override;
+  Adesk::Boolean isPeriodic() const override;
+  Acad::ErrorStatus getStartParam(double& param) const override;
+  Acad::ErrorStatus getEndParam(double& param) const override;
+  Acad::ErrorStatus getStartPoint(AcGePoint3d& point) const override;
+  Acad::ErrorStatus getEndPoint(AcGePoint3d& point) const override;
+  Acad::ErrorStatus getPointAtParam(double param, AcGePoint3d& point) const override;
+  Acad::ErrorStatus getDistAtParam(double param, double& dist) const override;
+  Acad::ErrorStatus getFirstDeriv(double param, AcGeVector3d& firstDeriv) const override;
+  Acad::ErrorStatus getArea(double& area) const override;
+  Acad::ErrorStatus getPlane(AcGePlane& plane, AcDb::Planarity& planarity) const override;
+  Acad::ErrorStatus dxfInFields(AcDbDxfFiler* filer) override;
+
+ private:
+  void rebuild();
+
+  int mDegree = 3;
+  Adesk::Boolean mRational = Adesk::kFalse;
+  Adesk::Boolean mClosed = Adesk::kFalse;
+  Adesk::Boolean mPeriodic = Adesk::kFalse;
+  AcGePoint3dArray mControlPoints;
+  AcGePoint3dArray mFitPoints;
+  AcGeDoubleArray mKnots;
+  AcGeDoubleArray mWeights;
+  double mControlPtTol = 0.0;
+  double mKnotTol = 0.0;
+  AcGeVector3d mNormal;
+  std::shared_ptr<const acadsim::NurbsEvaluator> mEvaluator;
 };
 
 // DXF "HELIX"
@@ -185,6 +304,32 @@ class AcDbPolyline : public AcDbCurve {
   AcGeVector3d normal() const;
   Acad::ErrorStatus setNormal(const AcGeVector3d& normal);
 
+  Adesk::Boolean isClosed() const override;
+  Acad::ErrorStatus getStartParam(double& param) const override;
+  Acad::ErrorStatus getEndParam(double& param) const override;
+  Acad::ErrorStatus getStartPoint(AcGePoint3d& point) const override;
+  Acad::ErrorStatus getEndPoint(AcGePoint3d& point) const override;
+  Acad::ErrorStatus getPointAtParam(double param, AcGePoint3d& point) const override;
+  Acad::ErrorStatus getDistAtParam(double param, double& dist) const override;
+  Acad::ErrorStatus getFirstDeriv(double param, AcGeVector3d& firstDeriv) const override;
+  Acad::ErrorStatus getArea(double& area) const override;
+  Acad::ErrorStatus getPlane(AcGePlane& plane, AcDb::Planarity& planarity) const override;
+  Acad::ErrorStatus dxfInFields(AcDbDxfFiler* filer) override;
+
+ private:
+  struct Vertex {
+    AcGePoint2d point;
+    double bulge, startWidth, endWidth;
+  };
+  class BulgePathView;
+  bool validIndex(unsigned int index) const { return index < mVertices.size(); }
+
+  std::vector<Vertex> mVertices;
+  bool mClosed = false;
+  double mConstantWidth = 0.0;
+  double mElevation = 0.0;
+  double mThickness = 0.0;
+  AcGeVector3d mNormal = AcGeVector3d::kZAxis;
 };
 
 // DXF "POLYLINE"
@@ -205,6 +350,28 @@ class AcDb2dPolyline : public AcDbCurve {
   Acad::ErrorStatus makeClosed();
   Acad::ErrorStatus makeOpen();
 
+  Adesk::Boolean isClosed() const override;
+  Acad::ErrorStatus getStartParam(double& param) const override;
+  Acad::ErrorStatus getEndParam(double& param) const override;
+  Acad::ErrorStatus getStartPoint(AcGePoint3d& point) const override;
+  Acad::ErrorStatus getEndPoint(AcGePoint3d& point) const override;
+  Acad::ErrorStatus getPointAtParam(double param, AcGePoint3d& point) const override;
+  Acad::ErrorStatus getDistAtParam(double param, double& dist) const override;
+  Acad::ErrorStatus getFirstDeriv(double param, AcGeVector3d& firstDeriv) const override;
+  Acad::ErrorStatus getArea(double& area) const override;
+  Acad::ErrorStatus getPlane(AcGePlane& plane, AcDb::Planarity& planarity) const override;
+  Acad::ErrorStatus dxfInFields(AcDbDxfFiler* filer) override;
+
+ private:
+  class BulgePathView;
+
+  Adesk::Int16 mFlags = 0;
+  Adesk::Int16 mCurveType = 0;
+  double mElevation = 0.0;
+  double mThickness = 0.0;
+  double mDefaultStartWidth = 0.0;
+  double mDefaultEndWidth = 0.0;
+  AcGeVector3d mNormal = AcGeVector3d::kZAxis;
 };
 
 // DXF "POLYLINE"
@@ -220,6 +387,23 @@ class AcDb3dPolyline : public AcDbCurve {
   Acad::ErrorStatus makeClosed();
   Acad::ErrorStatus makeOpen();
 
+  Adesk::Boolean isClosed() const override;
+  Acad::ErrorStatus getStartParam(double& param) const override;
+  Acad::ErrorStatus getEndParam(double& param) const override;
+  Acad::ErrorStatus getStartPoint(AcGePoint3d& point) const override;
+  Acad::ErrorStatus getEndPoint(AcGePoint3d& point) const override;
+  Acad::ErrorStatus getPointAtParam(double param, AcGePoint3d& point) const override;
+  Acad::ErrorStatus getDistAtParam(double param, double& dist) const override;
+  Acad::ErrorStatus getFirstDeriv(double param, AcGeVector3d& firstDeriv) const override;
+  Acad::ErrorStatus getArea(double& area) const override;
+  Acad::ErrorStatus getPlane(AcGePlane& plane, AcDb::Planarity& planarity) const override;
+  Acad::ErrorStatus dxfInFields(AcDbDxfFiler* filer) override;
+
+ private:
+  std::vector<AcGePoint3d> curvePoints() const;
+
+  Adesk::Int16 mFlags = 0;
+  Adesk::Int16 mCurveType = 0;
 };
 
 // DXF "RAY"
@@ -234,6 +418,21 @@ class AcDbRay : public AcDbCurve {
   AcGeVector3d unitDir() const;
   void setUnitDir(const AcGeVector3d& direction);
 
+  Adesk::Boolean isClosed() const override;
+  Acad::ErrorStatus getStartParam(double& param) const override;
+  Acad::ErrorStatus getEndParam(double& param) const override;
+  Acad::ErrorStatus getStartPoint(AcGePoint3d& point) const override;
+  Acad::ErrorStatus getEndPoint(AcGePoint3d& point) const override;
+  Acad::ErrorStatus getPointAtParam(double param, AcGePoint3d& point) const override;
+  Acad::ErrorStatus getDistAtParam(double param, double& dist) const override;
+  Acad::ErrorStatus getFirstDeriv(double param, AcGeVector3d& firstDeriv) const override;
+  Acad::ErrorStatus getArea(double& area) const override;
+  Acad::ErrorStatus getPlane(AcGePlane& plane, AcDb::Planarity& planarity) const override;
+  Acad::ErrorStatus dxfInFields(AcDbDxfFiler* filer) override;
+
+ private:
+  AcGePoint3d mBase;
+  AcGeVector3d mDir = AcGeVector3d::kXAxis;
 };
 
 // DXF "XLINE"
@@ -248,6 +447,21 @@ class AcDbXline : public AcDbCurve {
   AcGeVector3d unitDir() const;
   void setUnitDir(const AcGeVector3d& direction);
 
+  Adesk::Boolean isClosed() const override;
+  Acad::ErrorStatus getStartParam(double& param) const override;
+  Acad::ErrorStatus getEndParam(double& param) const override;
+  Acad::ErrorStatus getStartPoint(AcGePoint3d& point) const override;
+  Acad::ErrorStatus getEndPoint(AcGePoint3d& point) const override;
+  Acad::ErrorStatus getPointAtParam(double param, AcGePoint3d& point) const override;
+  Acad::ErrorStatus getDistAtParam(double param, double& dist) const override;
+  Acad::ErrorStatus getFirstDeriv(double param, AcGeVector3d& firstDeriv) const override;
+  Acad::ErrorStatus getArea(double& area) const override;
+  Acad::ErrorStatus getPlane(AcGePlane& plane, AcDb::Planarity& planarity) const override;
+  Acad::ErrorStatus dxfInFields(AcDbDxfFiler* filer) override;
+
+ private:
+  AcGePoint3d mBase;
+  AcGeVector3d mDir = AcGeVector3d::kXAxis;
 };
 
 // DXF "LEADER"
@@ -296,7 +510,17 @@ class AcDb2dVertex : public AcDbVertex {
   double startWidth() const;
   double endWidth() const;
   AcDb::Vertex2dType vertexType() const;
+  // The curve-fit tangent direction (DXF group 50), in radians.
+  double tangent() const { return mTangent; }
+  Acad::ErrorStatus dxfInFields(AcDbDxfFiler* filer) override;
 
+ private:
+  AcGePoint3d mPosition;
+  double mBulge = 0.0;
+  double mStartWidth = 0.0;
+  double mEndWidth = 0.0;
+  double mTangent = 0.0;
+  Adesk::Int16 mFlags = 0;
 };
 
 // DXF "VERTEX"
@@ -308,7 +532,11 @@ class AcDb3dPolylineVertex : public AcDbVertex {
 
   AcGePoint3d position() const;
   AcDb::Vertex3dType vertexType() const;
+  Acad::ErrorStatus dxfInFields(AcDbDxfFiler* filer) override;
 
+ private:
+  AcGePoint3d mPosition;
+  Adesk::Int16 mFlags = 0;
 };
 
 // DXF "VERTEX"
@@ -350,5 +578,12 @@ class AcDbPoint : public AcDbEntity {
   AcGeVector3d normal() const;
   Acad::ErrorStatus setNormal(const AcGeVector3d& normal);
   double ecsRotation() const;
+  Acad::ErrorStatus getPlane(AcGePlane& plane, AcDb::Planarity& planarity) const override;
+  Acad::ErrorStatus dxfInFields(AcDbDxfFiler* filer) override;
 
+ private:
+  AcGePoint3d mPosition;
+  double mThickness = 0.0;
+  AcGeVector3d mNormal = AcGeVector3d::kZAxis;
+  double mEcsRotation = 0.0;
 };

@@ -7,6 +7,10 @@
 #include "gelnsg2d.h"
 #include "genurb2d.h"
 
+namespace acadsim {
+struct HatchData;
+}  // namespace acadsim
+
 // DXF "HATCH"
 class AcDbHatch : public AcDbEntity {
  public:
@@ -54,4 +58,16 @@ class AcDbHatch : public AcDbEntity {
   Acad::ErrorStatus appendLoop(Adesk::Int32 loopType, const AcGePoint2dArray& vertices, const AcGeDoubleArray& bulges);
   Acad::ErrorStatus removeLoopAt(int loopIndex);
 
+  // Pattern angle (radians) and scale, and the seed points the boundary was found from.
+  double patternAngle() const;
+  double patternScale() const;
+  int numSeedPoints() const;
+  const AcGePoint2d& getSeedPointAt(unsigned int index) const;
+
+  Acad::ErrorStatus dxfInFields(AcDbDxfFiler* filer) override;
+
+ private:
+  Acad::ErrorStatus checkWritable() const;
+
+  std::unique_ptr<acadsim::HatchData> mData;
 };

@@ -353,3 +353,4 @@ inline Acad::ErrorStatus acdbOpenObject(T*& pObj, AcDbObjectId id, AcDb::OpenMod
 // The entity name of an object id, and back. eNullObjectId / eInvalidAdsName for names that name nothing.
 Acad::ErrorStatus acdbGetAdsName(ads_name& objName, AcDbObjectId objId);
 Acad::ErrorStatus acdbGetObjectId(AcDbObjectId& objId, const ads_name objName);
+bool acdbUcsMatrix(AcGeMatrix3d& mat, AcDbDatabase* pDb = nullptr);

@@ -4,6 +4,10 @@
 #include "dbptrar.h"
 #include "gearrays.h"
 
+namespace acadsim {
+class RegionBody;
+}  // namespace acadsim
+
 // DXF "REGION"
 class AcDbRegion : public AcDbEntity {
  public:
@@ -29,4 +33,13 @@ class AcDbRegion : public AcDbEntity {
   Adesk::Boolean isNull() const;
   Acad::ErrorStatus getNormal(AcGeVector3d& normal) const;
 
+  // Reads the region's ACIS body: its planar faces become the region's loops.
+  Acad::ErrorStatus dxfInFields(AcDbDxfFiler* filer) override;
+
+ private:
+  // eNotImplementedYet when the region came from a file whose body the host could not interpret.
+  Acad::ErrorStatus checkReadable() const;
+
+  std::unique_ptr<acadsim::RegionBody> mBody;
+  bool mUnreadableBody = false;
 };

@@ -286,6 +286,8 @@ class AcDbBlockTableRecord : public AcDbSymbolTableRecord {
 
   // The file of an external reference; empty for other blocks.
   Acad::ErrorStatus pathName(const ACHAR*& pPath) const;
+  // The same as a new buffer the caller frees with acutDelBuffer.
+  Acad::ErrorStatus pathName(ACHAR*& pPath) const;
   Acad::ErrorStatus setPathName(const ACHAR* pathStr);
   Acad::ErrorStatus comments(const ACHAR*& pComment) const;
   AcGePoint3d origin() const { return mOrigin; }

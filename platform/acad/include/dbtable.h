@@ -9,4 +9,15 @@ class AcDbTable : public AcDbBlockReference {
   ACRX_DECLARE_MEMBERS(AcDbTable);
   AcDbTable();
   ~AcDbTable() override;
+
+  Adesk::UInt32 numRows() const { return mRows; }
+  Adesk::UInt32 numColumns() const { return mColumns; }
+  AcDbObjectId tableStyle() const { return mStyleId; }
+
+  Acad::ErrorStatus dxfInFields(AcDbDxfFiler* filer) override;
+
+ private:
+  AcDbObjectId mStyleId;
+  Adesk::UInt32 mRows = 0;
+  Adesk::UInt32 mColumns = 0;
 };

@@ -4,6 +4,12 @@
 #include "gecurv2d.h"
 #include "gekvec.h"
 
+#include <memory>
+
+namespace acadsim {
+class NurbsEvaluator;
+}  // namespace acadsim
+
 class AcGeNurbCurve2d : public AcGeCurve2d {
  public:
   AcGeNurbCurve2d() = default;
@@ -17,6 +23,7 @@ class AcGeNurbCurve2d : public AcGeCurve2d {
     return id == AcGe::kNurbCurve2d || id == AcGe::kSplineEnt2d || AcGeCurve2d::isKindOf(id);
   }
   AcGeEntity2d* copy() const override { return new AcGeNurbCurve2d(*this); }
+  // The knot range the basis covers (knots[degree] to knots[numControlPoints]); 0 to 0 without a valid definition.
   double startParam() const override;
   double endParam() const override;
   // The point at param, clamped to the curve's range; the origin for a curve without a valid definition.
@@ -39,4 +46,5 @@ class AcGeNurbCurve2d : public AcGeCurve2d {
   AcGeKnotVector mKnots;
   AcGePoint2dArray mControlPoints;
   AcGeDoubleArray mWeights;
+  std::shared_ptr<const acadsim::NurbsEvaluator> mEvaluator;  // immutable, so copies share it
 };

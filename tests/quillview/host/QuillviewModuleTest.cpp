@@ -66,7 +66,7 @@ TEST_F(QuillviewModuleTest, LoadsAsAnUnlockedMdiAwareArxModuleUnloadsCompletelyA
   });
   EXPECT_EQ(
       DescribeWhole(id),
-      u"<h4>LINE</h4>\n图层: Walls, 线型: 随层, 颜色: 随层 (红色)\n线宽: 0.25mm,  打印样式: ByColor\n材质: ByLayer");
+      u"<h4>LINE</h4>\n图层: Walls, 线型: 随层, 颜色: 随层 (红色)\n线宽: 0.25mm,  打印样式: ByColor\n材质: ByLayer\n长度: 0.0000  角度: 0");
 }
 
 TEST_F(QuillviewModuleTest, TruncatesToTheBufferWithoutSplittingASurrogatePair) {

@@ -1,4 +1,6 @@
-// The host's curve classes, their vertices and the point.
+// The host's curve classes, their vertices and the point: registrations and what every curve has in common.
+#include <cmath>
+
 #include <dbcurve.h>
 
 ACRX_NO_CONS_DEFINE_MEMBERS(AcDbCurve, AcDbEntity);
@@ -38,7 +40,6 @@ AcDbHelix::~AcDbHelix() = default;
 
 ACRX_DXF_DEFINE_MEMBERS(AcDbPolyline, AcDbCurve, 0, 0, 0, LWPOLYLINE, AutoCAD);
 ACADSIM_HOST_CLASS_REGISTRATION(AcDbPolyline);
-AcDbPolyline::AcDbPolyline(unsigned int) {}
 AcDbPolyline::~AcDbPolyline() = default;
 
 ACRX_DXF_DEFINE_MEMBERS(AcDb2dPolyline, AcDbCurve, 0, 0, 0, POLYLINE, AutoCAD);
@@ -121,9 +122,35 @@ Acad::ErrorStatus AcDbCurve::getEndPoint(AcGePoint3d&) const { return Acad::eNot
 Acad::ErrorStatus AcDbCurve::getPointAtParam(double, AcGePoint3d&) const { return Acad::eNotApplicable; }
 Acad::ErrorStatus AcDbCurve::getParamAtPoint(const AcGePoint3d&, double&) const { return Acad::eNotApplicable; }
 Acad::ErrorStatus AcDbCurve::getDistAtParam(double, double&) const { return Acad::eNotApplicable; }
-Acad::ErrorStatus AcDbCurve::getParamAtDist(double, double&) const { return Acad::eNotApplicable; }
 Acad::ErrorStatus AcDbCurve::getDistAtPoint(const AcGePoint3d&, double&) const { return Acad::eNotApplicable; }
-Acad::ErrorStatus AcDbCurve::getPointAtDist(double, AcGePoint3d&) const { return Acad::eNotApplicable; }
 Acad::ErrorStatus AcDbCurve::getFirstDeriv(double, AcGeVector3d&) const { return Acad::eNotApplicable; }
 Acad::ErrorStatus AcDbCurve::getSecondDeriv(double, AcGeVector3d&) const { return Acad::eNotApplicable; }
 Acad::ErrorStatus AcDbCurve::getArea(double&) const { return Acad::eNotApplicable; }
+
+// Any curve that measures distances: the distance grows with the parameter, so bisection finds it.
+// eInvalidInput for a distance outside the curve's length.
+Acad::ErrorStatus AcDbCurve::getParamAtDist(double dist, double& param) const {
+  double start = 0.0, end = 0.0, total = 0.0;
+  Acad::ErrorStatus es = getStartParam(start);
+  if (es == Acad::eOk) es = getEndParam(end);
+  if (es == Acad::eOk) es = getDistAtParam(end, total);
+  if (es != Acad::eOk) return es;
+  double slack = 1e-10 * std::fmax(1.0, total);
+  if (!std::isfinite(dist) || dist < -slack || dist > total + slack) return Acad::eInvalidInput;
+  double lo = start, hi = end;
+  for (int i = 0; i < 64 && hi > lo; ++i) {
+    double mid = 0.5 * (lo + hi), d = 0.0;
+    if (mid <= lo || mid >= hi) break;
+    es = getDistAtParam(mid, d);
+    if (es != Acad::eOk) return es;
+    (d < dist ? lo : hi) = mid;
+  }
+  param = 0.5 * (lo + hi);
+  return Acad::eOk;
+}
+
+Acad::ErrorStatus AcDbCurve::getPointAtDist(double dist, AcGePoint3d& point) const {
+  double param = 0.0;
+  Acad::ErrorStatus es = getParamAtDist(dist, param);
+  return es == Acad::eOk ? getPointAtParam(param, point) : es;
+}
