@@ -149,4 +149,6 @@ Adesk::Int16 AcDbDatabase::unitmode() const { return Adesk::Int16(acadsim::heade
 Adesk::Int16 AcDbDatabase::pdmode() const { return Adesk::Int16(acadsim::headerIntOrDefault(*mImpl, "PDMODE")); }
 double AcDbDatabase::pdsize() const { return acadsim::headerRealOrDefault(*mImpl, "PDSIZE"); }
 Adesk::Int16 AcDbDatabase::insunits() const { return Adesk::Int16(acadsim::headerIntOrDefault(*mImpl, "INSUNITS")); }
+const ACHAR* AcDbDatabase::originalFileName() const { return mImpl->fileName.c_str(); }
+
 bool AcDbDatabase::plotStyleMode() const { return acadsim::headerIntOrDefault(*mImpl, "PSTYLEMODE") != 0; }

@@ -38,6 +38,9 @@ struct DatabaseImpl {
   DatabaseImpl(const DatabaseImpl&) = delete;
   DatabaseImpl& operator=(const DatabaseImpl&) = delete;
 
+  // The file the drawing was read from (absolute), empty for a drawing made in memory.
+  std::u16string fileName;
+
   // The stub of a handle, made (without object) when the handle is first referred to.
   AcDbStub* stubForHandle(uint64_t handle);
   AcDbStub* findStub(uint64_t handle) const;

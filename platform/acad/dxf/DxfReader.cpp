@@ -8,6 +8,7 @@
 #include <rxclass.h>
 
 #include <cstdio>
+#include <filesystem>
 #include <memory>
 #include <string>
 #include <unordered_map>
@@ -650,7 +651,11 @@ bool readDxf(const std::string& path, AcDbDatabase& db, DxfError& err) {
     db.impl().swapContents(empty.impl());
     return false;
   }
-  return readDxfFromMemory(data.data(), data.size(), db, err);
+  if (!readDxfFromMemory(data.data(), data.size(), db, err)) return false;
+  std::error_code ec;
+  std::filesystem::path absolute = std::filesystem::absolute(path, ec);
+  db.impl().fileName = Utf8ToWide(ec ? path : absolute.lexically_normal().string());
+  return true;
 }
 
 }  // namespace acadsim

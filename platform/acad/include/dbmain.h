@@ -296,6 +296,8 @@ class AcDbDatabase : public AcRxObject {
   Adesk::Int16 insunits() const;
   // 1 when the drawing uses colour-dependent plot styles, 0 for named plot styles.
   bool plotStyleMode() const;
+  // The file the drawing was read from; empty for a drawing made in memory.
+  const ACHAR* originalFileName() const;
 
   acadsim::DatabaseImpl& impl() const { return *mImpl; }
 

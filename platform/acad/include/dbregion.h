@@ -32,6 +32,8 @@ class AcDbRegion : public AcDbEntity {
                                 double radiiGyration[2], AcGePoint2d& extentsLow, AcGePoint2d& extentsHigh) const;
   Adesk::Boolean isNull() const;
   Acad::ErrorStatus getNormal(AcGeVector3d& normal) const;
+  // kPlanar with the region's plane; an empty region has none (eDegenerateGeometry).
+  Acad::ErrorStatus getPlane(AcGePlane& plane, AcDb::Planarity& planarity) const override;
 
   // Reads the region's ACIS body: its planar faces become the region's loops.
   Acad::ErrorStatus dxfInFields(AcDbDxfFiler* filer) override;

@@ -1,4 +1,5 @@
 // AcDbRasterImageDef: the image file an IMAGE shows.
+#include <filesystem>
 #include <imgdef.h>
 #include <qvwide.h>
 
@@ -12,13 +13,19 @@ ACADSIM_HOST_CLASS_REGISTRATION(AcDbRasterImageDef);
 AcDbRasterImageDef::AcDbRasterImageDef() = default;
 AcDbRasterImageDef::~AcDbRasterImageDef() = default;
 
-// Looked up on every call: the file may appear or go while the drawing is open.
+// Looked up on every call: the file may appear or go while the drawing is open. Relative paths start from the
+// drawing's folder: the one it was read from, else the $DWGPREFIX it saved.
 const ACHAR* AcDbRasterImageDef::activeFileName() const {
   std::string folder;
-  if (AcDbDatabase* db = database())
-    if (const acadsim::DxfData* prefix = db->impl().header("$DWGPREFIX");
-        prefix != nullptr && !prefix->empty() && prefix->type(0) == acadsim::DxfData::Type::String)
+  if (AcDbDatabase* db = database()) {
+    std::string file = WideToUtf8(db->originalFileName());
+    if (!file.empty()) {
+      folder = std::filesystem::path(file).parent_path().string();
+    } else if (const acadsim::DxfData* prefix = db->impl().header("$DWGPREFIX");
+               prefix != nullptr && !prefix->empty() && prefix->type(0) == acadsim::DxfData::Type::String) {
       folder = prefix->string(0);
+    }
+  }
   std::string found = acadsim::findImageFile(WideToUtf8(mSourceFileName), folder);
   mActiveFileName = found.empty() ? mSourceFileName : Utf8ToWide(found);
   return mActiveFileName.c_str();

@@ -40,6 +40,14 @@ Acad::ErrorStatus AcDbRegion::getPerimeter(double& perimeter) const {
 
 Adesk::Boolean AcDbRegion::isNull() const { return mBody->isEmpty(); }
 
+Acad::ErrorStatus AcDbRegion::getPlane(AcGePlane& plane, AcDb::Planarity& planarity) const {
+  if (Acad::ErrorStatus es = checkReadable(); es != Acad::eOk) return es;
+  if (mBody->isEmpty()) return Acad::eDegenerateGeometry;
+  plane.set(mBody->plane().origin, mBody->plane().normal);
+  planarity = AcDb::kPlanar;
+  return Acad::eOk;
+}
+
 // An empty region has no plane: eDegenerateGeometry.
 Acad::ErrorStatus AcDbRegion::getNormal(AcGeVector3d& normal) const {
   if (Acad::ErrorStatus es = checkReadable(); es != Acad::eOk) return es;

@@ -73,3 +73,21 @@ TEST_F(ImageFolders, OddNamesAreHarmless) {
 }
 
 }  // namespace
+
+namespace {
+
+// A drawing read from its file looks for relative image paths in the file's folder, without any $DWGPREFIX.
+TEST_F(ImageFolders, RelativePathsStartWhereTheDrawingFileIs) {
+  std::string objects = dxfText({{0, "IMAGEDEF"}, {5, "7F"}, {330, "0"}, {100, "AcDbRasterImageDef"}, {1, "image2.png"}});
+  fs::path file = root / "dwg" / "plan.dxf";
+  std::ofstream(file) << blockstest::drawing("", "", "", objects);
+  AcDbDatabase db(false);
+  acadsim::DxfError err;
+  ASSERT_TRUE(acadsim::readDxf(file.string(), db, err)) << err.message;
+  EXPECT_EQ(WideToUtf8(db.originalFileName()), file.string());
+  OpenFor<AcDbRasterImageDef> def(blockstest::byHandle(db, 0x7F));
+  ASSERT_NE(def.get(), nullptr);
+  EXPECT_EQ(WideToUtf8(def->activeFileName()), (root / "dwg" / "image2.png").string());
+}
+
+}  // namespace

@@ -70,7 +70,9 @@ void expectFiniteOrError(const SolidReading& r) {
     EXPECT_GT(r.props.volume, 0);
     for (double m : r.props.momInertia) EXPECT_TRUE(std::isfinite(m));
   }
-  if (r.areaStatus == Acad::eOk) EXPECT_TRUE(std::isfinite(r.area));
+  if (r.areaStatus == Acad::eOk) {
+    EXPECT_TRUE(std::isfinite(r.area));
+  }
 }
 
 TEST(AcDb3dSolidDxf, PolyhedraAreExact) {

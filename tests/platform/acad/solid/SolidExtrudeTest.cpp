@@ -17,20 +17,6 @@ using soltest::MassProps;
 using soltest::massProps;
 constexpr double kPi = 3.14159265358979323846;
 
-// A region that knows the plane its curves were drawn in, whatever the region class itself reports there.
-class RegionInPlane : public AcDbRegion {
- public:
-  explicit RegionInPlane(const AcGePlane& plane) : mPlane(plane) {}
-  Acad::ErrorStatus getPlane(AcGePlane& plane, AcDb::Planarity& planarity) const override {
-    plane = mPlane;
-    planarity = AcDb::kPlanar;
-    return Acad::eOk;
-  }
-
- private:
-  AcGePlane mPlane;
-};
-
 // The one region the closed curves make in plane; the curves are deleted.
 std::unique_ptr<AcDbRegion> regionOf(std::vector<AcDbCurve*> curves, const AcGePlane& plane) {
   AcDbVoidPtrArray in, out;
@@ -39,12 +25,18 @@ std::unique_ptr<AcDbRegion> regionOf(std::vector<AcDbCurve*> curves, const AcGeP
   for (AcDbCurve* c : curves) delete c;
   EXPECT_EQ(es, Acad::eOk);
   EXPECT_EQ(out.length(), 1);
-  auto region = std::make_unique<RegionInPlane>(plane);
+  auto region = std::make_unique<AcDbRegion>();
   for (int i = 0; i < out.length(); ++i) {
     auto* made = static_cast<AcDbRegion*>(out[i]);
     EXPECT_EQ(region->booleanOper(AcDb::kBoolUnite, made), Acad::eOk);
     delete made;
   }
+  AcGePlane regionPlane;
+  AcDb::Planarity planarity = AcDb::kNonPlanar;
+  EXPECT_EQ(region->getPlane(regionPlane, planarity), Acad::eOk);
+  EXPECT_EQ(planarity, AcDb::kPlanar);
+  EXPECT_TRUE(regionPlane.normal().isEqualTo(plane.normal(), 1e-12));
+  EXPECT_NEAR(plane.distanceTo(regionPlane.pointOnPlane()), 0, 1e-12);
   return region;
 }
 

@@ -292,7 +292,9 @@ TEST(AcDbDimension, StyleOverridesAreTheAcadExtendedData) {
   for (size_t i = 0; i < 6; ++i, rb = rb->rbnext) {
     ASSERT_NE(rb, nullptr) << i;
     EXPECT_EQ(rb->restype, types[i]) << i;
-    if (strings[i] != nullptr) EXPECT_EQ(std::u16string(rb->resval.rstring), strings[i]) << i;
+    if (strings[i] != nullptr) {
+      EXPECT_EQ(std::u16string(rb->resval.rstring), strings[i]) << i;
+    }
   }
   EXPECT_EQ(rb, nullptr);
   acutRelRb(list);
