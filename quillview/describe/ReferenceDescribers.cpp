@@ -90,7 +90,7 @@ void DescribeRasterImage(ScopeText& text, AcDbEntity* entity, int gsMarker) {
   NewLine(text.Body);
   int precision = GetIntSysVar(S(IDS_SYSVAR_LUPREC));
   AcGeVector2d s = image->scale();
-  if (s.x == s.y) {
+  if (std::fabs(s.x - s.y) < kTolerance) {
     AppendFormat(text.Body, S(IDS_FMT_SCALE), precision, s.x);
   } else {
     AppendFormat(text.Body, S(IDS_FMT_SCALE_XY), precision, s.x, precision, s.y);

@@ -38,6 +38,16 @@ struct VerticalProductClasses {
   ScopedHostClass civilPoint{u"AeccDbPoint", u"AcDbPoint"};
 };
 
+// An object of the civil point class: a host point whose run-time class is the product's.
+class TestCivilPoint : public AcDbPoint {
+ public:
+  explicit TestCivilPoint(AcRxClass* cls) : m_class(cls) {}
+  AcRxClass* isA() const override { return m_class; }
+
+ private:
+  AcRxClass* m_class;
+};
+
 class ClassTableTest : protected VerticalProductClasses, public DrawingTest {
  protected:
   ScopedQuillviewPXClass pxClass;
@@ -108,7 +118,6 @@ TEST_F(ClassTableTest, EveryEntityGetsTheHeaderOnceThroughTheFormItsRowNames) {
   const std::pair<const char16_t*, std::vector<AcRxClass*>> verticalClasses[] = {
       {u"[aec]", {aecEntity.get(), wall.get(), roof.get(), door.get(), window.get()}},
       {u"", {stair.get(), railing.get(), opening.get(), filler.get()}},
-      {u"[point]", {civilPoint.get()}},
   };
   for (const auto& [expected, classes] : verticalClasses) {
     for (AcRxClass* cls : classes) {
@@ -116,6 +125,9 @@ TEST_F(ClassTableTest, EveryEntityGetsTheHeaderOnceThroughTheFormItsRowNames) {
       check(&shape, expected);
     }
   }
+  // The civil point derives from AcDbPoint, so its objects are points.
+  TestCivilPoint civil(civilPoint.get());
+  check(&civil, u"[point]");
   for (const TestBridge* bridge : {&curve, &text, &block, &aec, &point}) EXPECT_EQ(bridge->lastMarker, 7);
 }
 
