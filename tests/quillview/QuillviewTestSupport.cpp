@@ -73,14 +73,14 @@ AcDbObjectId DrawingTest::AppendToModelSpace(AcDbEntity* entity) {
   return id;
 }
 
-void DrawingTest::SetVariable(const ACHAR* name, short value) {
+void SetVariable(const ACHAR* name, short value) {
   resbuf rb{};
   rb.restype = RTSHORT;
   rb.resval.rint = value;
   ASSERT_EQ(acedSetVar(name, &rb), RTNORM) << WideToUtf8(name);
 }
 
-void DrawingTest::SetVariable(const ACHAR* name, double value) {
+void SetVariable(const ACHAR* name, double value) {
   resbuf rb{};
   rb.restype = RTREAL;
   rb.resval.rreal = value;

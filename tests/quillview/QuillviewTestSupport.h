@@ -95,8 +95,6 @@ class DrawingTest : public ::testing::Test {
   }
   // A line carrying the extended data (freed here); its applications are registered first.
   AcDbObjectId LineWithExtendedData(resbuf* data);
-  void SetVariable(const ACHAR* name, short value);
-  void SetVariable(const ACHAR* name, double value);
 
   AcDbDatabase db{true};
 
@@ -106,3 +104,6 @@ class DrawingTest : public ::testing::Test {
 };
 
 AcCmColor IndexColor(Adesk::UInt16 index);
+// Sets a system variable of the working database, failing the test when the host refuses.
+void SetVariable(const ACHAR* name, short value);
+void SetVariable(const ACHAR* name, double value);

@@ -1,7 +1,6 @@
 #include "describe/DescriberTest.h"
 
 #include <acadsim/DrawingQueries.h>
-#include <acedads.h>
 #include <dbapserv.h>
 
 #include "describe/ClassTable.h"
@@ -47,20 +46,6 @@ void DescriberTest::ReadEntities(std::initializer_list<DxfGroups> entities, cons
   DxfGroups all;
   for (const DxfGroups& e : entities) all.insert(all.end(), e.begin(), e.end());
   Read(all, {}, tables, blocks, objects);
-}
-
-void DescriberTest::SetVariable(const ACHAR* name, short value) {
-  resbuf rb{};
-  rb.restype = RTSHORT;
-  rb.resval.rint = value;
-  ASSERT_EQ(acedSetVar(name, &rb), RTNORM) << WideToUtf8(name);
-}
-
-void DescriberTest::SetVariable(const ACHAR* name, double value) {
-  resbuf rb{};
-  rb.restype = RTREAL;
-  rb.resval.rreal = value;
-  ASSERT_EQ(acedSetVar(name, &rb), RTNORM) << WideToUtf8(name);
 }
 
 AcDbObjectId DescriberTest::EntityAt(size_t index) {

@@ -29,8 +29,6 @@ class DescriberTest : public ::testing::Test {
   // Reads these entities, one after the other, with the other sections given.
   void ReadEntities(std::initializer_list<DxfGroups> entities, const DxfGroups& tables = {},
                     const DxfGroups& blocks = {}, const DxfGroups& objects = {});
-  void SetVariable(const ACHAR* name, short value);
-  void SetVariable(const ACHAR* name, double value);
   // The lines the entity's own classes add after the common header, then "|" and the suffix when there is one.
   std::u16string Own(size_t index = 0);
   // The whole description text of the entity.
