@@ -418,15 +418,12 @@ class AcDbRay : public AcDbCurve {
   AcGeVector3d unitDir() const;
   void setUnitDir(const AcGeVector3d& direction);
 
-  Adesk::Boolean isClosed() const override;
+  // Infinite one way: no end, no length to it and no area, as every curve answers by default.
   Acad::ErrorStatus getStartParam(double& param) const override;
-  Acad::ErrorStatus getEndParam(double& param) const override;
   Acad::ErrorStatus getStartPoint(AcGePoint3d& point) const override;
-  Acad::ErrorStatus getEndPoint(AcGePoint3d& point) const override;
   Acad::ErrorStatus getPointAtParam(double param, AcGePoint3d& point) const override;
   Acad::ErrorStatus getDistAtParam(double param, double& dist) const override;
   Acad::ErrorStatus getFirstDeriv(double param, AcGeVector3d& firstDeriv) const override;
-  Acad::ErrorStatus getArea(double& area) const override;
   Acad::ErrorStatus getPlane(AcGePlane& plane, AcDb::Planarity& planarity) const override;
   Acad::ErrorStatus dxfInFields(AcDbDxfFiler* filer) override;
 
@@ -447,15 +444,9 @@ class AcDbXline : public AcDbCurve {
   AcGeVector3d unitDir() const;
   void setUnitDir(const AcGeVector3d& direction);
 
-  Adesk::Boolean isClosed() const override;
-  Acad::ErrorStatus getStartParam(double& param) const override;
-  Acad::ErrorStatus getEndParam(double& param) const override;
-  Acad::ErrorStatus getStartPoint(AcGePoint3d& point) const override;
-  Acad::ErrorStatus getEndPoint(AcGePoint3d& point) const override;
+  // Infinite both ways: no ends, no distances and no area, as every curve answers by default.
   Acad::ErrorStatus getPointAtParam(double param, AcGePoint3d& point) const override;
-  Acad::ErrorStatus getDistAtParam(double param, double& dist) const override;
   Acad::ErrorStatus getFirstDeriv(double param, AcGeVector3d& firstDeriv) const override;
-  Acad::ErrorStatus getArea(double& area) const override;
   Acad::ErrorStatus getPlane(AcGePlane& plane, AcDb::Planarity& planarity) const override;
   Acad::ErrorStatus dxfInFields(AcDbDxfFiler* filer) override;
 

@@ -16,21 +16,15 @@ void AcDbRay::setUnitDir(const AcGeVector3d& direction) {
   if (isFinite(direction) && direction.length() > 0.0) mDir = direction.normal();
 }
 
-Adesk::Boolean AcDbRay::isClosed() const { return Adesk::kFalse; }
-
 Acad::ErrorStatus AcDbRay::getStartParam(double& param) const {
   param = 0.0;
   return Acad::eOk;
 }
 
-Acad::ErrorStatus AcDbRay::getEndParam(double&) const { return Acad::eNotApplicable; }
-
 Acad::ErrorStatus AcDbRay::getStartPoint(AcGePoint3d& point) const {
   point = mBase;
   return Acad::eOk;
 }
-
-Acad::ErrorStatus AcDbRay::getEndPoint(AcGePoint3d&) const { return Acad::eNotApplicable; }
 
 Acad::ErrorStatus AcDbRay::getPointAtParam(double param, AcGePoint3d& point) const {
   if (!isFinite(param) || param < 0.0) return Acad::eInvalidInput;
@@ -49,8 +43,6 @@ Acad::ErrorStatus AcDbRay::getFirstDeriv(double param, AcGeVector3d& firstDeriv)
   firstDeriv = mDir;
   return Acad::eOk;
 }
-
-Acad::ErrorStatus AcDbRay::getArea(double&) const { return Acad::eNotApplicable; }
 
 Acad::ErrorStatus AcDbRay::getPlane(AcGePlane& plane, AcDb::Planarity& planarity) const {
   plane = acadsim::curves::planeThroughLine(mBase, mDir);

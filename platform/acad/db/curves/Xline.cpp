@@ -17,31 +17,17 @@ void AcDbXline::setUnitDir(const AcGeVector3d& direction) {
   if (isFinite(direction) && direction.length() > 0.0) mDir = direction.normal();
 }
 
-Adesk::Boolean AcDbXline::isClosed() const { return Adesk::kFalse; }
-
-Acad::ErrorStatus AcDbXline::getStartParam(double&) const { return Acad::eNotApplicable; }
-
-Acad::ErrorStatus AcDbXline::getEndParam(double&) const { return Acad::eNotApplicable; }
-
-Acad::ErrorStatus AcDbXline::getStartPoint(AcGePoint3d&) const { return Acad::eNotApplicable; }
-
-Acad::ErrorStatus AcDbXline::getEndPoint(AcGePoint3d&) const { return Acad::eNotApplicable; }
-
 Acad::ErrorStatus AcDbXline::getPointAtParam(double param, AcGePoint3d& point) const {
   if (!isFinite(param)) return Acad::eInvalidInput;
   point = mBase + mDir * param;
   return Acad::eOk;
 }
 
-Acad::ErrorStatus AcDbXline::getDistAtParam(double, double&) const { return Acad::eNotApplicable; }
-
 Acad::ErrorStatus AcDbXline::getFirstDeriv(double param, AcGeVector3d& firstDeriv) const {
   if (!isFinite(param)) return Acad::eInvalidInput;
   firstDeriv = mDir;
   return Acad::eOk;
 }
-
-Acad::ErrorStatus AcDbXline::getArea(double&) const { return Acad::eNotApplicable; }
 
 Acad::ErrorStatus AcDbXline::getPlane(AcGePlane& plane, AcDb::Planarity& planarity) const {
   plane = acadsim::curves::planeThroughLine(mBase, mDir);
