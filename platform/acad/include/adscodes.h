@@ -35,3 +35,18 @@
 // Results of functions called from AutoLISP.
 #define RSRSLT 1
 #define RSERR 3
+
+// acedInitGet input control bits.
+#define RSG_NONULL 0x0001
+#define RSG_NOZERO 0x0002
+#define RSG_NONEG 0x0004
+#define RSG_NOLIM 0x0008
+#define RSG_GETZ 0x0010
+#define RSG_DASH 0x0020
+#define RSG_2D 0x0040
+#define RSG_OTHER 0x0080
+#define RSG_DDISTFIRST 0x0100
+#define RSG_TRACKUCS 0x0200
+#define RSG_NOORTHOZ 0x0400
+#define RSG_NOOSNAP 0x0800
+#define RSG_NODDIST 0x1000
