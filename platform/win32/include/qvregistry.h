@@ -18,7 +18,7 @@ void CloseRegistryFile();
 void SetRegistryAdministrator(bool administrator);
 bool RegistryAdministrator();
 
-// Forgets every key and value, and unbinds the file (tests).
+// Forgets every key and value, makes the user a standard user again and unbinds the file (tests).
 void ResetRegistry();
 
 }  // namespace win32sim

@@ -1,0 +1,2 @@
+// A library that holds nothing but its string table.
+extern "C" int qvmfcstrings_marker() { return 1; }
