@@ -1,13 +1,18 @@
-// The host's command line: every text the host and its modules print goes through one sink.
+// The host's command line: every text the host and its modules print goes through one sink, which knows
+// where its current line stands.
 #include <acadsim/CommandLine.h>
 #include <acedads.h>
 #include <acutads.h>
 #include <qvwide.h>
 #include <cstdarg>
 #include <cstdio>
+#include <string>
 
 namespace acadsim {
 namespace {
+
+// Enough of the current line for the line editor to show the prompt it waits at.
+constexpr size_t kCurrentLineKept = 1024;
 
 void WriteToStandardOutput(std::u16string_view text) {
   const std::string utf8 = WideToUtf8(text);
@@ -15,22 +20,88 @@ void WriteToStandardOutput(std::u16string_view text) {
   std::fflush(stdout);
 }
 
-CommandLineSink& CurrentSink() {
-  static CommandLineSink sink = WriteToStandardOutput;
-  return sink;
+struct CommandLineState {
+  CommandLineSink sink = WriteToStandardOutput;
+  std::u16string currentLine;
+  bool atLineStart = true;
+  bool commandPromptStanding = false;
+  // The terminal ended the line when Enter was pressed: that stands for the next line end written.
+  bool lineEndedByTerminal = false;
+};
+
+CommandLineState& State() {
+  static CommandLineState state;
+  return state;
+}
+
+void NoteWritten(std::u16string_view text) {
+  CommandLineState& state = State();
+  const size_t lastBreak = text.rfind(u'\n');
+  if (lastBreak != std::u16string_view::npos) {
+    state.currentLine.assign(text.substr(lastBreak + 1));
+  } else {
+    state.currentLine.append(text);
+  }
+  if (state.currentLine.size() > kCurrentLineKept) {
+    state.currentLine.erase(0, state.currentLine.size() - kCurrentLineKept);
+  }
+  state.atLineStart = text.back() == u'\n';
+  state.commandPromptStanding = false;
+  state.lineEndedByTerminal = false;
 }
 
 }  // namespace
 
 CommandLineSink SetCommandLineSink(CommandLineSink sink) {
-  CommandLineSink previous = std::move(CurrentSink());
-  CurrentSink() = sink ? std::move(sink) : CommandLineSink(WriteToStandardOutput);
+  CommandLineState& state = State();
+  CommandLineSink previous = std::move(state.sink);
+  state.sink = sink ? std::move(sink) : CommandLineSink(WriteToStandardOutput);
+  state.currentLine.clear();
+  state.atLineStart = true;
+  state.commandPromptStanding = false;
+  state.lineEndedByTerminal = false;
   return previous;
 }
 
 void WriteCommandLine(std::u16string_view text) {
-  if (!text.empty()) CurrentSink()(text);
+  CommandLineState& state = State();
+  if (state.lineEndedByTerminal && !text.empty() && text.front() == u'\n') {
+    text.remove_prefix(1);
+    state.lineEndedByTerminal = false;
+  }
+  if (text.empty()) return;
+  NoteWritten(text);
+  state.sink(text);
 }
+
+void StartCommandLineLine() {
+  if (!State().atLineStart) WriteCommandLine(u"\n");
+}
+
+void WriteCommandLinePrompt(std::u16string_view prompt) {
+  if (prompt.empty() || prompt.front() != u'\n') StartCommandLineLine();
+  WriteCommandLine(prompt);
+}
+
+void ShowCommandPrompt() {
+  if (State().commandPromptStanding) return;
+  WriteCommandLinePrompt(kCommandPrompt);
+  State().commandPromptStanding = true;
+}
+
+void EchoCommandLineInput(std::u16string_view typed, bool shownByTerminal) {
+  CommandLineState& state = State();
+  if (shownByTerminal) {
+    state.currentLine.clear();
+    state.atLineStart = true;
+    state.lineEndedByTerminal = true;
+  } else {
+    WriteCommandLine(typed);
+  }
+  state.commandPromptStanding = false;
+}
+
+std::u16string_view CommandLineCurrentLine() { return State().currentLine; }
 
 }  // namespace acadsim
 
@@ -44,5 +115,5 @@ int acutPrintf(const ACHAR* format, ...) {
   return static_cast<int>(text.size());
 }
 
-// AutoCAD starts the prompt on a line of its own.
-void acedPostCommandPrompt() { acadsim::WriteCommandLine(u"\n" + std::u16string(acadsim::kCommandPrompt)); }
+// AutoCAD shows the prompt on a line of its own, once.
+void acedPostCommandPrompt() { acadsim::ShowCommandPrompt(); }

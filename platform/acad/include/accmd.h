@@ -7,6 +7,7 @@
 #include "adesk.h"
 #include "rxboiler.h"
 #include "rxobject.h"
+#include "rxregsvc.h"
 
 #define ACRX_COMMAND_DOCK ACRX_T("ACAD_REGISTERED_COMMANDS")
 

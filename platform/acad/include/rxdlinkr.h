@@ -21,11 +21,13 @@ class AcRxDynamicLinker : public AcRxObject {
  public:
   ACRX_DECLARE_MEMBERS(AcRxDynamicLinker);
 
-  // Loads fileName (a bare name is searched beside the host executable first) and sends kInitAppMsg.
-  // A module already loaded gets one more reference and no message. printit reports failures on the
-  // command line.
+  // Loads fileName and sends kInitAppMsg, then kLoadDwgMsg for each open document (current while it runs).
+  // A bare name is looked for in the current drawing's folder, the current folder, the host executable's
+  // folder, then the ";"-separated folders of the ACAD environment variable. A module already loaded gets
+  // one more reference and no message. printit reports failures on the command line.
   virtual bool loadModule(const ACHAR* fileName, bool printit, bool asCmd = false) = 0;
-  // Drops one reference; the last one sends kUnloadAppMsg and unmaps the module. A locked module refuses.
+  // Drops one reference; the last one sends kUnloadDwgMsg for each open document, then kUnloadAppMsg, and
+  // unmaps the module. A locked module refuses, and so does a busy one (see setAppBusy).
   virtual bool unloadModule(const ACHAR* fileName, bool asCmd = false) = 0;
   virtual bool isModuleLoaded(const ACHAR* fileName) const = 0;
   // The address of an export of a loaded module, or null.
@@ -42,6 +44,11 @@ class AcRxDynamicLinker : public AcRxObject {
   virtual bool registerAppMDIAware(void* appId) const = 0;
   virtual bool registerAppNotMDIAware(void* appId) const = 0;
   virtual bool isAppMDIAware(const ACHAR* moduleName) const = 0;
+
+  // A module is busy while the host runs its entry point, its commands or its AutoLISP functions; a busy
+  // module is not unloaded. setAppBusy(name, false) inside its own command lets it unload itself.
+  virtual bool isAppBusy(const ACHAR* pAppName) const = 0;
+  virtual void setAppBusy(const ACHAR* pAppName, bool bBusyFlag) const = 0;
 };
 
 #define acrxDynamicLinker AcRxDynamicLinker::cast(acrxSysRegistry()->at(ACRX_DYNAMIC_LINKER))

@@ -1,8 +1,11 @@
 #include "DynamicLinker.h"
 #include <acadsim/AppMessages.h>
+#include <acadsim/Modules.h>
+#include <acdocman.h>
 #include <acutads.h>
 #include <qvwide.h>
 #include <algorithm>
+#include <memory>
 #include "ModulePath.h"
 #include "SystemRegistry.h"
 
@@ -15,7 +18,20 @@ void ReportLoadFailure(bool printit, const ACHAR* fileName, const ACHAR* reason)
   if (printit) acutPrintf(u"\nAcRxDynamicLinker failed to load '%s': %s\n", fileName, reason);
 }
 
+// The folder of the current drawing's file; empty when no drawing is open or it was never saved.
+std::u16string CurrentDrawingFolder() {
+  AcApDocument* doc = acDocManagerPtr()->curDocument();
+  if (doc == nullptr) return {};
+  const std::u16string fileName = doc->fileName();
+  const size_t slash = fileName.find_last_of(u"/\\");
+  return slash == std::u16string::npos ? std::u16string() : fileName.substr(0, slash);
+}
+
+DynamicLinker::UnmapListener gUnmapListener = nullptr;
+
 }  // namespace
+
+void DynamicLinker::setUnmapListener(UnmapListener listener) { gUnmapListener = listener; }
 
 // Reactors added while being told hear from the next event on; one removed meanwhile is not called.
 template <typename Notify>
@@ -35,7 +51,7 @@ bool DynamicLinker::loadModule(const ACHAR* fileName, bool printit, bool asCmd) 
     ++loaded->references;
     return true;
   }
-  const std::u16string path = ResolveModulePath(fileName);
+  const std::u16string path = ResolveModulePath(fileName, CurrentDrawingFolder());
   if (path.empty()) {
     ReportLoadFailure(printit, fileName, u"file not found");
     return false;
@@ -62,10 +78,12 @@ bool DynamicLinker::loadModule(const ACHAR* fileName, bool printit, bool asCmd) 
   module->entryPoint = entryPoint;
   Module* record = module.get();
   m_modules.push_back(std::move(module));
-  if (entryPoint(AcRx::kInitAppMsg, record) == AcRx::kRetError) {
+  if (call(record, AcRx::kInitAppMsg) == AcRx::kRetError) {
     unmap(record);
     return aborted(u"its initialization failed");
   }
+  tellDocuments(record, AcRx::kLoadDwgMsg);
+  if (findById(record) == nullptr) return aborted(u"it unloaded itself while starting");
   tellReactors([&](AcRxDLinkerReactor& r) { r.rxAppLoaded(path.c_str()); });
   return true;
 }
@@ -82,15 +100,44 @@ bool DynamicLinker::unloadModule(const ACHAR* fileName, bool asCmd) {
     if (asCmd) acutPrintf(u"\nUnable to unload %s: the application is locked.\n", module->path.c_str());
     return false;
   }
+  if (module->busy) {
+    if (asCmd) acutPrintf(u"\nUnable to unload %s: the application is busy.\n", module->path.c_str());
+    return false;
+  }
+  return end(module, true);
+}
+
+bool DynamicLinker::end(Module* module, bool mayRefuse) {
   const std::u16string path = module->path;
   tellReactors([&](AcRxDLinkerReactor& r) { r.rxAppWillBeUnloaded(path.c_str()); });
-  if (module->entryPoint(AcRx::kUnloadAppMsg, module) == AcRx::kRetError) {
+  tellDocuments(module, AcRx::kUnloadDwgMsg);
+  if (findById(module) == nullptr) return true;
+  if (call(module, AcRx::kUnloadAppMsg) == AcRx::kRetError && mayRefuse) {
     tellReactors([&](AcRxDLinkerReactor& r) { r.rxAppUnloadAborted(path.c_str()); });
     return false;
   }
-  unmap(module);
+  if (findById(module) != nullptr) unmap(module);
   tellReactors([&](AcRxDLinkerReactor& r) { r.rxAppUnloaded(path.c_str()); });
   return true;
+}
+
+AcRx::AppRetCode DynamicLinker::call(Module* module, AcRx::AppMsgCode msg) {
+  const AcRxEntryPointFn entryPoint = module->entryPoint;
+  acadsim::ScopedModuleCall running(module);
+  return entryPoint(msg, module);
+}
+
+// The current document is put back afterwards, so the user's drawing stays the one commands act on.
+void DynamicLinker::tellDocuments(Module* module, AcRx::AppMsgCode msg) {
+  AcApDocManager* documents = acDocManagerPtr();
+  AcApDocument* current = documents->curDocument();
+  if (current == nullptr) return;
+  std::unique_ptr<AcApDocumentIterator> it(documents->newAcApDocumentIterator());
+  for (; !it->done() && findById(module) != nullptr; it->step()) {
+    documents->setCurDocument(it->document());
+    call(module, msg);
+  }
+  documents->setCurDocument(current);
 }
 
 bool DynamicLinker::isModuleLoaded(const ACHAR* fileName) const { return find(fileName) != nullptr; }
@@ -143,10 +190,19 @@ bool DynamicLinker::isAppMDIAware(const ACHAR* moduleName) const {
   return module != nullptr && module->mdiAware;
 }
 
+bool DynamicLinker::isAppBusy(const ACHAR* pAppName) const {
+  Module* module = find(pAppName);
+  return module != nullptr && module->busy;
+}
+
+void DynamicLinker::setAppBusy(const ACHAR* pAppName, bool bBusyFlag) const {
+  if (Module* module = find(pAppName)) module->busy = bBusyFlag;
+}
+
 bool DynamicLinker::sendMessage(const ACHAR* moduleName, AcRx::AppMsgCode msg) {
   Module* module = find(moduleName);
   if (module == nullptr) return false;
-  module->entryPoint(msg, module);
+  call(module, msg);
   return true;
 }
 
@@ -154,25 +210,38 @@ void DynamicLinker::broadcast(AcRx::AppMsgCode msg) {
   std::vector<Module*> snapshot;
   for (const auto& module : m_modules) snapshot.push_back(module.get());
   for (Module* module : snapshot) {
-    if (findById(module) != nullptr) module->entryPoint(msg, module);
+    if (findById(module) != nullptr) call(module, msg);
   }
 }
 
+// At host exit nothing may refuse: locked and busy modules end too, whatever kUnloadAppMsg answers.
 void DynamicLinker::unloadAll() {
-  while (!m_modules.empty()) {
-    Module* module = m_modules.back().get();
-    const std::u16string path = module->path;
-    tellReactors([&](AcRxDLinkerReactor& r) { r.rxAppWillBeUnloaded(path.c_str()); });
-    module->entryPoint(AcRx::kUnloadAppMsg, module);
-    unmap(module);
-    tellReactors([&](AcRxDLinkerReactor& r) { r.rxAppUnloaded(path.c_str()); });
-  }
+  while (!m_modules.empty()) end(m_modules.back().get(), false);
 }
 
 std::vector<std::u16string> DynamicLinker::modulePaths() const {
   std::vector<std::u16string> paths;
   for (const auto& module : m_modules) paths.push_back(module->path);
   return paths;
+}
+
+std::u16string DynamicLinker::pathOf(void* appId) const {
+  Module* module = findById(appId);
+  return module == nullptr ? std::u16string() : module->path;
+}
+
+DynamicLinker::CallState DynamicLinker::enter(void* appId) {
+  Module* module = findById(appId);
+  CallState state{m_current, module != nullptr && module->busy};
+  m_current = appId;
+  if (module != nullptr) module->busy = true;
+  return state;
+}
+
+// A module that unloaded itself meanwhile is not touched; a previous module gone meanwhile is not restored.
+void DynamicLinker::leave(void* appId, const CallState& state) {
+  if (Module* module = findById(appId)) module->busy = state.wasBusy;
+  m_current = state.previous == nullptr || findById(state.previous) != nullptr ? state.previous : nullptr;
 }
 
 DynamicLinker::Module* DynamicLinker::find(const ACHAR* name) const {
@@ -191,6 +260,8 @@ DynamicLinker::Module* DynamicLinker::findById(void* appId) const {
 }
 
 void DynamicLinker::unmap(Module* module) {
+  if (gUnmapListener != nullptr) gUnmapListener(module);
+  if (m_current == module) m_current = nullptr;
   HMODULE handle = module->handle;
   std::erase_if(m_modules, [&](const auto& held) { return held.get() == module; });
   FreeLibrary(handle);
@@ -219,4 +290,18 @@ namespace acadsim {
 bool SendAppMessage(const ACHAR* moduleName, AcRx::AppMsgCode msg) { return Linker().sendMessage(moduleName, msg); }
 void BroadcastAppMessage(AcRx::AppMsgCode msg) { Linker().broadcast(msg); }
 void UnloadAllModules() { Linker().unloadAll(); }
+
+void* CurrentModuleAppId() { return Linker().currentModule(); }
+std::u16string ModulePathOf(void* appId) { return Linker().pathOf(appId); }
+
+ScopedModuleCall::ScopedModuleCall(void* appId) : m_appId(appId), m_previous(nullptr), m_wasBusy(false) {
+  if (m_appId == nullptr) return;
+  const rx::DynamicLinker::CallState state = Linker().enter(m_appId);
+  m_previous = state.previous;
+  m_wasBusy = state.wasBusy;
+}
+
+ScopedModuleCall::~ScopedModuleCall() {
+  if (m_appId != nullptr) Linker().leave(m_appId, {m_previous, m_wasBusy});
+}
 }  // namespace acadsim

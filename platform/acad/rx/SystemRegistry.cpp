@@ -1,4 +1,5 @@
 #include "SystemRegistry.h"
+#include <aced.h>
 #include <rxregsvc.h>
 #include "DynamicLinker.h"
 
@@ -10,6 +11,8 @@ const Registry& Roots() {
     made.system->atPut(ACRX_CLASS_DICTIONARY, made.classes);
     made.system->atPut(ACRX_SERVICE_DICTIONARY, made.services);
     made.system->atPut(ACRX_DYNAMIC_LINKER, made.linker);
+    made.system->atPut(ACRX_COMMAND_DOCK, NewHostCommandStack());
+    made.system->atPut(ACED_EDITOR_OBJ, NewHostEditor());
     return made;
   }();
   return roots;

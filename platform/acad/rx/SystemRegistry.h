@@ -13,6 +13,10 @@ struct Registry {
   DynamicLinker* linker;
 };
 
+// The command line's objects (ed/command) that the system registry holds.
+AcRxObject* NewHostCommandStack();
+AcRxObject* NewHostEditor();
+
 // Created on first use and kept for the life of the process, as the host's registry is.
 const Registry& Roots();
 

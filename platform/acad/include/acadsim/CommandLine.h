@@ -11,9 +11,21 @@ using CommandLineSink = std::function<void(std::u16string_view text)>;
 inline constexpr std::u16string_view kCommandPrompt = u"Command: ";
 
 // Replaces where command-line output goes and returns the sink it replaces; an empty sink
-// restores the default, which writes UTF-8 to standard output.
+// restores the default, which writes UTF-8 to standard output. The new sink starts at a line start.
 CommandLineSink SetCommandLineSink(CommandLineSink sink);
 void WriteCommandLine(std::u16string_view text);
+
+// Writes "\n" unless the output is at a line start.
+void StartCommandLineLine();
+// Writes a prompt as AutoCAD shows one: on a line of its own unless it starts with "\n" (then as it is).
+void WriteCommandLinePrompt(std::u16string_view prompt);
+// Shows kCommandPrompt as a prompt, unless it is the last thing shown and nothing has answered it yet.
+void ShowCommandPrompt();
+// Records what was typed in answer to the prompt last shown: written after it, or, when the terminal
+// showed the typing itself, nothing is written and the line has ended there.
+void EchoCommandLineInput(std::u16string_view typed, bool shownByTerminal);
+// The end of the current output line (the pending prompt); empty at a line start.
+std::u16string_view CommandLineCurrentLine();
 
 // Sends command-line output to sink while it lives.
 class ScopedCommandLineSink {

@@ -1,6 +1,7 @@
 // AutoLISP functions that live outside the interpreter: the host's own (arxload, vl-registry-read...) and
 // those that modules define with acedDefun (host-internal, not an ObjectARX name).
 #pragma once
+#include <adscodes.h>
 #include <adsdef.h>
 
 #include <functional>

@@ -16,10 +16,15 @@ TEST(AcutPrintf, TheDefaultSinkWritesUtf8ToStandardOutput) {
   EXPECT_EQ(testing::internal::GetCapturedStdout(), "图层 0\n");
 }
 
-TEST(AcedPostCommandPrompt, ShowsTheCommandPromptOnANewLine) {
+TEST(AcedPostCommandPrompt, ShowsTheCommandPromptOnALineOfItsOwnOnce) {
   CommandLineCapture commandLine;
   acedPostCommandPrompt();
-  EXPECT_EQ(commandLine.text(), u"\nCommand: ");
+  EXPECT_EQ(commandLine.text(), u"Command: ");
+  acedPostCommandPrompt();
+  EXPECT_EQ(commandLine.text(), u"Command: ");
+  acutPrintf(u"done");
+  acedPostCommandPrompt();
+  EXPECT_EQ(commandLine.text(), u"Command: done\nCommand: ");
 }
 
 TEST(CommandLineSink, ReplacingHandsBackThePreviousAndEmptyRestoresTheDefault) {

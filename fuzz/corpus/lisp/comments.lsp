@@ -1,0 +1,2 @@
+(+ 1 ; comment )
+ ;| block ( |; 2)

@@ -1,0 +1,127 @@
+#include "ReplyValues.h"
+
+#include <cmath>
+#include <cstdlib>
+#include <vector>
+
+namespace acadsim::command {
+namespace {
+
+bool IsDigit(char16_t c) { return c >= u'0' && c <= u'9'; }
+
+size_t SkipDigits(std::u16string_view text, size_t at) {
+  while (at < text.size() && IsDigit(text[at])) ++at;
+  return at;
+}
+
+size_t SkipSign(std::u16string_view text, size_t at) {
+  return at < text.size() && (text[at] == u'+' || text[at] == u'-') ? at + 1 : at;
+}
+
+std::vector<std::u16string_view> Split(std::u16string_view text, char16_t separator) {
+  std::vector<std::u16string_view> parts;
+  size_t start = 0;
+  for (;;) {
+    const size_t end = text.find(separator, start);
+    parts.push_back(text.substr(start, end == std::u16string_view::npos ? std::u16string_view::npos : end - start));
+    if (end == std::u16string_view::npos) return parts;
+    start = end + 1;
+  }
+}
+
+std::optional<Point> Coordinates(const std::vector<std::u16string_view>& parts, double missingZ) {
+  if (parts.size() != 2 && parts.size() != 3) return std::nullopt;
+  Point point{0, 0, missingZ};
+  for (size_t i = 0; i < parts.size(); ++i) {
+    const std::optional<double> value = ParseReal(parts[i]);
+    if (!value) return std::nullopt;
+    point[i] = *value;
+  }
+  return point;
+}
+
+}  // namespace
+
+std::optional<long long> ParseInteger(std::u16string_view text) {
+  const size_t digitsStart = SkipSign(text, 0);
+  if (digitsStart == text.size() || SkipDigits(text, digitsStart) != text.size()) return std::nullopt;
+  // More digits than any reply needs would overflow; such a number is out of every range anyway.
+  if (text.size() - digitsStart > 18) return std::nullopt;
+  long long value = 0;
+  for (size_t i = digitsStart; i < text.size(); ++i) value = value * 10 + (text[i] - u'0');
+  return text[0] == u'-' ? -value : value;
+}
+
+std::optional<double> ParseReal(std::u16string_view text) {
+  size_t at = SkipSign(text, 0);
+  const size_t integerEnd = SkipDigits(text, at);
+  bool haveDigits = integerEnd > at;
+  at = integerEnd;
+  if (at < text.size() && text[at] == u'.') {
+    const size_t fractionEnd = SkipDigits(text, at + 1);
+    haveDigits = haveDigits || fractionEnd > at + 1;
+    at = fractionEnd;
+  }
+  if (!haveDigits) return std::nullopt;
+  if (at < text.size() && (text[at] == u'e' || text[at] == u'E')) {
+    const size_t exponentStart = SkipSign(text, at + 1);
+    const size_t exponentEnd = SkipDigits(text, exponentStart);
+    if (exponentEnd == exponentStart) return std::nullopt;
+    at = exponentEnd;
+  }
+  if (at != text.size()) return std::nullopt;
+  const std::string ascii(text.begin(), text.end());
+  const double value = std::strtod(ascii.c_str(), nullptr);
+  if (!std::isfinite(value)) return std::nullopt;
+  return value;
+}
+
+std::optional<Point> ParsePoint(std::u16string_view text, const Point& lastPoint, double elevation) {
+  if (text.size() >= 2 && text.front() == u'(' && text.back() == u')') {
+    std::vector<std::u16string_view> parts;
+    for (std::u16string_view part : Split(text.substr(1, text.size() - 2), u' ')) {
+      if (!part.empty()) parts.push_back(part);
+    }
+    return Coordinates(parts, elevation);
+  }
+  if (!text.empty() && text.front() == u'@') {
+    if (text.size() == 1) return lastPoint;
+    std::optional<Point> offset = Coordinates(Split(text.substr(1), u','), 0.0);
+    if (!offset) return std::nullopt;
+    return Point{lastPoint[0] + (*offset)[0], lastPoint[1] + (*offset)[1], lastPoint[2] + (*offset)[2]};
+  }
+  return Coordinates(Split(text, u','), elevation);
+}
+
+std::u16string LispValueAsAnswer(std::u16string_view printed) {
+  if (printed.size() < 2 || printed.front() != u'"' || printed.back() != u'"') return std::u16string(printed);
+  std::u16string text;
+  const std::u16string_view inner = printed.substr(1, printed.size() - 2);
+  for (size_t i = 0; i < inner.size(); ++i) {
+    if (inner[i] != u'\\' || i + 1 == inner.size()) {
+      text += inner[i];
+      continue;
+    }
+    const char16_t escaped = inner[++i];
+    switch (escaped) {
+      case u'n': text += u'\n'; break;
+      case u't': text += u'\t'; break;
+      case u'r': text += u'\r'; break;
+      case u'e': text += u'\x1b'; break;
+      default:
+        if (escaped >= u'0' && escaped <= u'7') {
+          // \nnn: up to three octal digits.
+          char16_t code = escaped - u'0';
+          for (int more = 0; more < 2 && i + 1 < inner.size() && inner[i + 1] >= u'0' && inner[i + 1] <= u'7'; ++more) {
+            code = static_cast<char16_t>(code * 8 + (inner[++i] - u'0'));
+          }
+          text += code;
+        } else {
+          text += escaped;
+        }
+    }
+  }
+  return text;
+}
+
+}  // namespace acadsim::command

@@ -1,0 +1,23 @@
+// Reading the values that replies to prompts stand for.
+#pragma once
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace acadsim::command {
+
+using Point = std::array<double, 3>;
+
+// An optional sign and digits only.
+std::optional<long long> ParseInteger(std::u16string_view text);
+// A decimal number: optional sign, digits with an optional fraction, an optional exponent; finite.
+std::optional<double> ParseReal(std::u16string_view text);
+// "x,y" or "x,y,z"; "@dx,dy" or "@dx,dy,dz" relative to lastPoint ("@" alone is lastPoint); or an AutoLISP
+// point list "(x y)" / "(x y z)". A point given without z takes elevation.
+std::optional<Point> ParsePoint(std::u16string_view text, const Point& lastPoint, double elevation);
+// The text an AutoLISP value stands for as an answer: a string without its quotes and escapes, anything
+// else as printed.
+std::u16string LispValueAsAnswer(std::u16string_view printed);
+
+}  // namespace acadsim::command
