@@ -14,12 +14,17 @@
 
 namespace {
 
-// The line feed and ellipsis come from the module's string table, so the real module lends its resources.
+// The line feed and ellipsis come from the module's string table, so the real module lends its resources; it
+// is freed at exit, so that its library detaches as it does in the host.
 bool loadStrings() {
-  static const bool loaded = [] {
-    HMODULE module = LoadLibraryW(u"" QV_BIN_DIR "/quillview.arx");
-    return module && LoadModuleStrings(module);
-  }();
+  struct LoadedModule {
+    HMODULE handle = LoadLibraryW(u"" QV_BIN_DIR "/quillview.arx");
+    ~LoadedModule() {
+      if (handle) FreeLibrary(handle);
+    }
+  };
+  static const LoadedModule module;
+  static const bool loaded = module.handle && LoadModuleStrings(module.handle);
   return loaded;
 }
 

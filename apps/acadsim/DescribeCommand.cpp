@@ -4,8 +4,8 @@
 #include <vector>
 
 #include "DrawingEntities.h"
+#include "EntityListing.h"
 #include "acadsim/CommandLine.h"
-#include "acadsim/DrawingQueries.h"
 #include "acadsim/DxfReader.h"
 #include "dbapserv.h"
 #include "dbmain.h"
@@ -23,23 +23,6 @@ std::u16string defaultModulePath() {
   DWORD n = GetModuleFileNameW(nullptr, path, MAX_PATH);
   std::u16string self(path, n < MAX_PATH ? n : 0);
   return self.substr(0, self.find_last_of(u'/') + 1) + u"quillview.arx";
-}
-
-std::u16string handleText(AcDbObjectId id) {
-  ACHAR buffer[17];
-  id.handle().getIntoAsciiBuffer(buffer, 17);
-  return buffer;
-}
-
-// The module's text for one entity, grown until it fits.
-std::u16string describe(QuillviewDescribeEntityFn fn, AcDbEntity* entity) {
-  std::vector<WCHAR> buffer(1024);
-  int length = fn(entity, -1, buffer.data(), static_cast<int>(buffer.size()));
-  if (length >= static_cast<int>(buffer.size())) {
-    buffer.resize(static_cast<size_t>(length) + 1);
-    length = fn(entity, -1, buffer.data(), static_cast<int>(buffer.size()));
-  }
-  return length < 0 ? std::u16string() : std::u16string(buffer.data(), static_cast<size_t>(length));
 }
 
 // The entities the handles name, in the order given; unknown ones are reported.
@@ -125,12 +108,11 @@ int RunDescribe(const DescribeOptions& options, std::ostream& out, std::ostream&
   for (AcDbObjectId id : ids) {
     AcDbEntity* entity = nullptr;
     if (Acad::ErrorStatus es = acdbOpenAcDbEntity(entity, id, AcDb::kForRead); es != Acad::eOk) {
-      err << "cannot open entity " << WideToUtf8(handleText(id)) << ": " << "error status " << static_cast<int>(es) << "\n";
+      err << "cannot open entity " << WideToUtf8(HandleText(id)) << ": " << "error status " << static_cast<int>(es) << "\n";
       complete = false;
       continue;
     }
-    out << "=== " << WideToUtf8(handleText(id)) << ' ' << WideToUtf8(dxfTypeName(entity)) << '\n'
-        << WideToUtf8(describe(describeEntity, entity)) << "\n\n";
+    out << WideToUtf8(ListingEntry(describeEntity, entity));
     entity->close();
   }
   out.flush();

@@ -5,17 +5,36 @@
 
 #include "DescribeCommand.h"
 #include "DescribeOptions.h"
+#include "SessionCommand.h"
+#include "SessionOptions.h"
 
 namespace {
 
 const char kUsage[] =
-    "usage: acadsim describe DRAWING [--handle H]... [--space model|paper|all] [--module PATH]\n"
+    "usage: acadsim [DRAWING] [--product P] [--home DIR] [--admin]\n"
+    "       acadsim run SCRIPT [--drawing FILE] [--product P] [--home DIR] [--admin]\n"
+    "       acadsim describe DRAWING [--handle H]... [--space model|paper|all] [--module PATH]\n"
     "       acadsim --help\n"
     "\n"
-    "describe  Opens DRAWING (ASCII or binary DXF) in a host session, loads the module quillview.arx as the\n"
-    "          host loads ARX modules, and prints for each entity in drawing order a line\n"
-    "          \"=== HANDLE TYPE\", the text the scope window shows for it, and an empty line.\n"
-    "          HANDLE is the entity's handle in hexadecimal; TYPE its type name as the file writes it.\n"
+    "(no command)  The interactive command line, with line editing and history: commands, answers to their\n"
+    "          prompts and AutoLISP, as typed at AutoCAD's command line. Opens DRAWING (ASCII or binary DXF),\n"
+    "          or a new drawing with the system variables of AutoCAD's imperial template. End with Ctrl+D.\n"
+    "run       The same over an AutoCAD script: each line is typed at the command line, a space or the end of\n"
+    "          a line acting as Enter, a line holding only ^C cancelling the current prompt. The command-line\n"
+    "          transcript goes to standard output as AutoCAD's text window shows it.\n"
+    "  --drawing FILE  the drawing to open (run; without it a new drawing)\n"
+    "  --product P     the host's PRODUCT, \"AutoCAD\" (the default) or \"AutoCAD LT\"\n"
+    "  --home DIR      the simulated machine's folder, which holds its registry (registry.reg); default\n"
+    "                  $ACADSIM_HOME, else ~/.local/share/acadsim\n"
+    "  --admin         run as an administrator, who may write under HKEY_LOCAL_MACHINE\n"
+    "  At start-up the host loads the applications its registry registers for start-up; an unknown command\n"
+    "  loads the application registered for it. The host's commands: ARX, DESCRIBE (what the scope window\n"
+    "  shows for every model-space entity); AutoLISP: arxload, arxunload and the functions modules define.\n"
+    "\n"
+    "describe  Opens DRAWING in a host session, loads the module quillview.arx as the host loads ARX modules,\n"
+    "          and prints for each entity in drawing order a line \"=== HANDLE TYPE\", the text the scope window\n"
+    "          shows for it, and an empty line. HANDLE is the entity's handle in hexadecimal; TYPE its type name\n"
+    "          as the file writes it.\n"
     "  --space model   model space (the default)\n"
     "  --space paper   every paper-space layout, in tab order\n"
     "  --space all     model space, then the layouts\n"
@@ -23,19 +42,20 @@ const char kUsage[] =
     "                  entity, attributes included. Unknown handles are reported on standard error and make\n"
     "                  the exit code 1.\n"
     "  --module PATH   the module to load instead of the quillview.arx beside acadsim\n"
+    "  What the host's command line shows meanwhile goes to standard error.\n"
     "\n"
-    "What the host's command line shows meanwhile goes to standard error. A drawing that cannot be read is\n"
-    "reported as FILE:LINE: reason (FILE: byte N: reason for binary DXF), exit code 1.\n";
+    "A drawing that cannot be read is reported as FILE:LINE: reason (FILE: byte N: reason for binary DXF),\n"
+    "exit code 1.\n";
 
 }  // namespace
 
 int main(int argc, char** argv) {
   std::vector<std::string> args(argv + 1, argv + argc);
-  if (args.empty() || args[0] == "--help" || args[0] == "-h") {
+  if (!args.empty() && (args[0] == "--help" || args[0] == "-h")) {
     std::cout << kUsage;
-    return args.empty() ? 2 : 0;
+    return 0;
   }
-  if (args[0] == "describe") {
+  if (!args.empty() && args[0] == "describe") {
     acadsim::DescribeOptions options;
     std::string error;
     if (!acadsim::ParseDescribeOptions({args.begin() + 1, args.end()}, options, error)) {
@@ -44,6 +64,12 @@ int main(int argc, char** argv) {
     }
     return acadsim::RunDescribe(options, std::cout, std::cerr);
   }
-  std::cerr << "acadsim: unknown command " << args[0] << "\n" << kUsage;
-  return 2;
+  const bool script = !args.empty() && args[0] == "run";
+  acadsim::SessionOptions options;
+  std::string error;
+  if (!acadsim::ParseSessionOptions({args.begin() + (script ? 1 : 0), args.end()}, script, options, error)) {
+    std::cerr << "acadsim" << (script ? " run" : "") << ": " << error << "\n" << kUsage;
+    return 2;
+  }
+  return acadsim::RunSession(options, std::cerr);
 }

@@ -36,7 +36,7 @@ std::u16string ColorText(const AcDbEntity* entity) {
   std::u16string text = ModuleString(IDS_COLOR_BYLAYER);
   ReadObject<AcDbLayerTableRecord> layer(entity->layerId());
   if (layer) {
-    text += ModuleString(IDS_LAYER_COLOR_SPACE);
+    text += ModuleString(IDS_SPACE);
     text += ModuleString(IDS_OPEN_PAREN);
     text += ColorName(layer->color());
     text += ModuleString(IDS_CLOSE_PAREN);
@@ -144,7 +144,7 @@ void AppendShadows(std::u16string& body, const AcDbEntity* entity) {
   if (!casts && !receives) return;
   std::u16string words;
   if (casts) words += ModuleString(IDS_SHADOW_CASTS);
-  if (casts && receives) words += ModuleString(IDS_SHADOW_SEPARATOR);
+  if (casts && receives) words += ModuleString(IDS_SLASH);
   if (receives) words += ModuleString(IDS_SHADOW_RECEIVES);
   Append(body, ModuleString(IDS_ITEM_SEPARATOR));
   AppendFormat(body, S(IDS_FMT_SHADOWS), words.c_str());

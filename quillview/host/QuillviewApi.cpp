@@ -5,7 +5,7 @@
 #include <algorithm>
 
 #include "describe/DescribeObject.h"
-#include "host/ModuleLifecycle.h"
+#include "host/QuillviewRxApp.h"
 
 namespace {
 
@@ -14,7 +14,7 @@ bool IsHighSurrogate(char16_t c) { return c >= 0xD800 && c <= 0xDBFF; }
 }  // namespace
 
 QUILLVIEW_EXPORT int QuillviewDescribeEntity(AcDbEntity* entity, int gsMarker, WCHAR* buffer, int bufferChars) {
-  if (!ModuleIsInitialised() || entity == nullptr || bufferChars < 0 || (buffer == nullptr && bufferChars > 0)) {
+  if (!QuillviewRxApp().IsInitialised() || entity == nullptr || bufferChars < 0 || (buffer == nullptr && bufferChars > 0)) {
     return -1;
   }
   try {

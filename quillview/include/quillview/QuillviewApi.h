@@ -19,3 +19,7 @@ QUILLVIEW_EXPORT int QuillviewDescribeEntity(AcDbEntity* entity, int gsMarker, W
 // Its type and export name, for callers that find it with GetProcAddress or the dynamic linker.
 typedef int (*QuillviewDescribeEntityFn)(AcDbEntity* entity, int gsMarker, WCHAR* buffer, int bufferChars);
 #define QUILLVIEW_DESCRIBE_ENTITY_EXPORT "QuillviewDescribeEntity"
+
+// Registers and unregisters the module's automation server with COM (also for outside registration tools).
+QUILLVIEW_EXPORT HRESULT DllRegisterServer();
+QUILLVIEW_EXPORT HRESULT DllUnregisterServer();

@@ -10,7 +10,7 @@ namespace {
 
 TEST(ModuleStrings, KeepEscapesAndSpacesOfTheSimplifiedChineseStringTable) {
   EXPECT_EQ(ModuleString(IDS_LINE_FEED), u"\n");
-  EXPECT_EQ(ModuleString(IDS_LAYER_COLOR_SPACE), u" ");
+  EXPECT_EQ(ModuleString(IDS_SPACE), u" ");
   EXPECT_EQ(ModuleString(IDS_FMT_HEADER), u"<h4>%s</h4>\n图层: %s, 线型: %s, 颜色: %s");
   EXPECT_EQ(ModuleString(IDS_FMT_AREA_ACRES_SQFT), u"  面积: %.*f Ac. (%.*f Sq. ft.)");
   EXPECT_EQ(ModuleString(IDS_FMT_SHADOWS), u" %s 渐变");

@@ -1,0 +1,70 @@
+// The single application object: the settings and everything the module starts while it is loaded.
+#pragma once
+#include <windows.h>
+
+#include <memory>
+
+#include "host/ComClientManager.h"
+
+class CScope;
+class ExtenderRegistry;
+
+class CQuillviewApp : public CComClientManager<CQuillviewApp> {
+ public:
+  static constexpr size_t kAcadAppKeyPathChars = 512;
+
+  CQuillviewApp();
+  ~CQuillviewApp() override;
+
+  // Everything that runs while the module is loaded, in the order the host expects; false when a step the
+  // module needs failed (the module stays loaded all the same).
+  bool Start();
+  void Stop();
+
+  // Each setter stores, applies and writes the setting at once, and returns the previous value.
+  UINT SetTimerInterval(UINT intervalMs);
+  bool SetEnabled(bool enabled);
+  bool SetDefaultShowNested(bool showNested);
+  bool SetInvasive(bool invasive);
+  bool SetAutoLoad(bool autoLoad);
+  bool SetShowButton(bool showButton);
+  int SetButtonPosition(int position);
+  // The stored font over the scope window's current one; missing values give the defaults.
+  void LoadFont(LOGFONTW& font);
+  // Gives the font to the scope window and writes its five stored fields.
+  void SaveFont(const LOGFONTW& font);
+  // Reads every stored setting and applies it through the setters.
+  void LoadSettings();
+
+  UINT TimerInterval() const { return m_timerInterval; }
+  bool Enabled() const { return m_enabled; }
+  bool DefaultShowNested() const { return m_defaultShowNested; }
+  bool Invasive() const { return m_invasive; }
+  bool AutoLoad() const { return m_autoLoad; }
+  bool ShowButton() const { return m_showButton; }
+  int ButtonPosition() const { return m_buttonPosition; }
+  const WCHAR* AcadAppKeyPath() const { return m_acadAppKeyPath; }
+
+  // Created on first use.
+  CScope& Scope();
+  bool HasScope() const { return m_scope != nullptr; }
+  ExtenderRegistry& Extenders();
+
+ private:
+  void WriteSetting(const WCHAR* name, DWORD value);
+
+  WCHAR m_acadAppKeyPath[kAcadAppKeyPathChars];
+  bool m_enabled = true;
+  UINT m_timerInterval = 500;
+  bool m_defaultShowNested = false;
+  bool m_invasive = true;
+  bool m_autoLoad = true;
+  bool m_showButton = true;
+  int m_buttonPosition = -1;
+  std::unique_ptr<CScope> m_scope;
+  std::unique_ptr<ExtenderRegistry> m_extenders;
+  bool m_rolloverTipsTurnedOff = false;
+};
+
+// The module's application object.
+CQuillviewApp& QuillviewApp();
