@@ -17,9 +17,13 @@ class DocumentInterpreters : public AcApDocManagerReactor {
 
   // Evaluates in the current document; without one there is nothing to evaluate in.
   LispOutcome evaluate(std::u16string_view source);
+  // Whether the current document's AutoLISP defines "C:" + name.
+  bool definesCommand(std::u16string_view name);
   void documentToBeDestroyed(AcApDocument* doc) override;
 
  private:
+  lisp::Interpreter* currentInterpreter();
+
   std::map<const AcApDocument*, std::unique_ptr<lisp::Interpreter>> m_interpreters;
 };
 

@@ -54,6 +54,7 @@ void HostSession::run(InputSource& input) {
   hooks.lispInputComplete = [](std::u16string_view source) {
     return lisp::inputState(source) != lisp::InputState::NeedMore;
   };
+  hooks.lispCommandDefined = [this](std::u16string_view name) { return m_interpreters->definesCommand(name); };
   hooks.demandLoadCommand = [](std::u16string_view name) { return DemandLoadCommand(name); };
   CommandProcessor processor(std::move(hooks));
   processor.run(input);

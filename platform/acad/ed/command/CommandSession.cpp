@@ -100,6 +100,8 @@ void CommandSession::run() {
       // Enter repeats the command that ran last, if it still exists.
       if (AcEdCommand* previous = FindCommand(TypedName{m_lastCommand, false, true, false})) {
         runCommand(*previous, false);
+      } else {
+        runLispCommand(m_lastCommand);
       }
     } else if (typed.front() == u'(' || (typed.front() == u'!' && typed.size() > 1)) {
       evaluateAtCommandPrompt(typed);
@@ -179,6 +181,10 @@ bool CommandSession::insideTransparentCommand() const {
 void CommandSession::runTyped(std::u16string_view typed, bool transparent) {
   const TypedName name = ParseTypedName(typed);
   AcEdCommand* command = FindCommand(name);
+  if (command == nullptr && !transparent && runLispCommand(name.name)) {
+    m_lastCommand = UpperCase(name.name);
+    return;
+  }
   if (command == nullptr && !name.name.empty() && m_hooks.demandLoadCommand &&
       m_hooks.demandLoadCommand(name.name)) {
     command = FindCommand(name);
@@ -201,6 +207,12 @@ void CommandSession::runTyped(std::u16string_view typed, bool transparent) {
   }
   runCommand(*command, true);
   if (!m_frames.empty() && !m_inputEnded) complain(u"Resuming " + m_frames.back().name + u" command.");
+}
+
+bool CommandSession::runLispCommand(std::u16string_view name) {
+  if (name.empty() || !m_hooks.lispCommandDefined || !m_hooks.lispCommandDefined(name)) return false;
+  evaluateAtCommandPrompt(u"(C:" + UpperCase(name) + u")");
+  return true;
 }
 
 void CommandSession::runCommand(const AcEdCommand& command, bool transparent) {

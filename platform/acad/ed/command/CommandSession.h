@@ -54,6 +54,8 @@ class CommandSession {
   std::u16string displayed(std::u16string_view prompt) const;
   bool insideTransparentCommand() const;
   void runTyped(std::u16string_view typed, bool transparent);
+  // Runs the AutoLISP function "C:" + name as a command; false when the current document defines none.
+  bool runLispCommand(std::u16string_view name);
   void runCommand(const AcEdCommand& command, bool transparent);
   void evaluateAtCommandPrompt(std::u16string_view typed);
   LispOutcome evaluate(std::u16string_view source);

@@ -17,6 +17,8 @@ Interpreter::Interpreter(const LispFunctionTable* documentFunctions)
 Interpreter::~Interpreter() = default;
 
 // Nothing escapes: an outside function that throws fails the evaluation like any AutoLISP error.
+bool Interpreter::definesFunction(std::u16string_view name) { return m_session->namesFunction(name); }
+
 Interpreter::Evaluation Interpreter::evaluate(std::u16string_view source) {
   StackBase stackBase;
   Evaluation result;

@@ -88,6 +88,10 @@ FunctionRef Session::makeUserFunction(std::u16string name, const Value& definiti
   return fn;
 }
 
+bool Session::namesFunction(std::u16string_view name) {
+  return AsFunction(symbolValue(m_symbols.intern(name))) != nullptr;
+}
+
 const LispFunction* Session::findOutside(const std::u16string& name) const {
   if (m_documentFunctions != nullptr)
     if (const LispFunction* fn = m_documentFunctions->find(name)) return fn;

@@ -22,6 +22,8 @@ class Session {
   Value truth(bool b) const { return b ? Value(m_symbols.t()) : Value(); }
 
   Value eval(const Value& form);
+  // Whether the symbol of that name holds a function (a defun's, a built-in or an outside one).
+  bool namesFunction(std::u16string_view name);
   // Evaluates each form of a list in turn and gives the last value (nil for none).
   Value evalBody(const Value& forms);
   // Calls a function, a symbol naming one, or a (LAMBDA ...) list, with evaluated arguments.

@@ -69,6 +69,9 @@ struct CommandLineHooks {
   std::function<LispOutcome(std::u16string_view source)> evaluateLisp;
   // Whether source, which starts with "(", is a complete input yet (a malformed one counts as complete).
   std::function<bool(std::u16string_view source)> lispInputComplete;
+  // Whether AutoLISP in the current document defines the function "C:" + name, which the name then runs as
+  // a command.
+  std::function<bool(std::u16string_view name)> lispCommandDefined;
   // Demand loading: loads the module that registered the command name, if any; true when it did.
   std::function<bool(std::u16string_view name)> demandLoadCommand;
 };

@@ -40,6 +40,8 @@ class Interpreter {
   // Reads and evaluates every expression of source in order; an error stops there and keeps the globals
   // set so far.
   Evaluation evaluate(std::u16string_view source);
+  // Whether name (a symbol such as "C:ZOOMALL") holds a function in this session.
+  bool definesFunction(std::u16string_view name);
 
  private:
   std::unique_ptr<Session> m_session;

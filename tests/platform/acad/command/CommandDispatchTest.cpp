@@ -83,6 +83,28 @@ TEST_F(UnknownCommand, DemandLoadingThatDefinesNothingIsUnknown) {
   EXPECT_EQ(run(u"GHOST"), u"Command: GHOST\nUnknown command \"GHOST\".  Press F1 for help.\n");
 }
 
+TEST_F(UnknownCommand, AnAutoLispCommandFunctionRunsAfterRegisteredCommandsAndBeforeDemandLoading) {
+  int ran = 0;
+  addCommand(u"TWICE", u"TWICE", 0, [&] { ++ran; });
+  lispCommands = {u"TWICE", u"hello", u"HELLO"};
+  lispValues = {{u"(C:HELLO)", u"nil"}};
+  EXPECT_EQ(run(u"TWICE hello\n\n"), u"Command: TWICE\nCommand: hello\nnil\nCommand: \nnil\n");
+  EXPECT_EQ(ran, 1);
+  EXPECT_EQ(lispSources, (std::vector<std::u16string>{u"(C:HELLO)", u"(C:HELLO)"}));
+  EXPECT_TRUE(demandLoadRequests.empty());
+  EXPECT_EQ(events.events(), (Events{u"willStart:TWICE", u"ended:TWICE", u"lispWillStart:(C:HELLO)", u"lispEnded",
+                                     u"lispWillStart:(C:HELLO)", u"lispEnded"}));
+}
+
+TEST_F(UnknownCommand, AnAutoLispCommandFunctionDoesNotRunTransparently) {
+  int value = 0;
+  addCommand(u"ASK", u"ASK", 0, [&] { acedGetInt(u"\nNumber: ", &value); });
+  lispCommands = {u"HELLO"};
+  run(u"ASK 'HELLO 4\n");
+  EXPECT_EQ(value, 4);
+  EXPECT_TRUE(lispSources.empty());
+}
+
 using TransparentCommand = CommandLineTest;
 
 TEST_F(TransparentCommand, RunsInsideAPromptThenThePromptIsAskedAgain) {

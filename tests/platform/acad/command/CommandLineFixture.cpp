@@ -1,5 +1,7 @@
 #include "CommandLineFixture.h"
 
+#include <algorithm>
+
 namespace {
 
 std::array<std::function<void()>, CommandLineTest::kSlots>& Bodies() {
@@ -65,6 +67,9 @@ std::u16string CommandLineTest::run(std::u16string script) {
     return acadsim::LispOutcome{false, {}, u"no function definition: " + std::u16string(source)};
   };
   hooks.lispInputComplete = BalancedLisp;
+  hooks.lispCommandDefined = [this](std::u16string_view name) {
+    return std::find(lispCommands.begin(), lispCommands.end(), name) != lispCommands.end();
+  };
   hooks.demandLoadCommand = [this](std::u16string_view name) {
     demandLoadRequests.emplace_back(name);
     return onDemandLoad && onDemandLoad(name);

@@ -51,6 +51,8 @@ class CommandLineTest : public ::testing::Test {
   // Answers of the fake AutoLISP: source -> printed value; any other source is an error naming it.
   std::vector<std::pair<std::u16string, std::u16string>> lispValues;
   std::vector<std::u16string> lispSources;
+  // Names (as typed) for which the fake AutoLISP defines a "C:" function.
+  std::vector<std::u16string> lispCommands;
   std::vector<std::u16string> demandLoadRequests;
   std::function<bool(std::u16string_view)> onDemandLoad;
   EventRecorder events;

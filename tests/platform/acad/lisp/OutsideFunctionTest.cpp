@@ -186,3 +186,16 @@ TEST_F(LispOutsideFunctions, AnInterpreterWithoutDocumentFunctionsStillFindsTheH
 }
 
 }  // namespace
+
+TEST_F(LispTest, DefinesFunctionSeesDefunsBuiltInsAndOutsideFunctionsButNotOtherValues) {
+  eval("(defun c:hi () 1)");
+  eval("(setq c:number 3)");
+  document.define(u"c:fromModule", [](const resbuf*) { return acadsim::LispCallResult{}; });
+  EXPECT_TRUE(lisp.definesFunction(u"C:HI"));
+  EXPECT_TRUE(lisp.definesFunction(u"c:FromModule"));
+  EXPECT_TRUE(lisp.definesFunction(u"strcat"));
+  EXPECT_FALSE(lisp.definesFunction(u"C:NUMBER"));
+  EXPECT_FALSE(lisp.definesFunction(u"C:NOTHING"));
+  eval("(setq c:hi nil)");
+  EXPECT_FALSE(lisp.definesFunction(u"C:HI"));
+}
