@@ -17,13 +17,15 @@ bool IsName(const ACHAR* name) { return name != nullptr && *name != 0; }
 // leaving it on freed memory.
 class HostCommandIterator : public AcEdCommandIterator {
  public:
-  explicit HostCommandIterator(const HostCommandStack& stack) : m_stack(stack) { skipEmptyGroups(); }
+  explicit HostCommandIterator(const HostCommandStack& stack) : m_stack(stack) {}
 
-  bool done() const override { return m_group >= m_stack.groups().size(); }
+  bool done() const override {
+    skipEmptyGroups();
+    return m_group >= m_stack.groups().size();
+  }
   bool next() override {
     if (done()) return false;
     ++m_command;
-    skipEmptyGroups();
     return !done();
   }
   const AcEdCommand* command() const override {
@@ -32,7 +34,8 @@ class HostCommandIterator : public AcEdCommandIterator {
   const ACHAR* commandGroup() const override { return done() ? nullptr : m_stack.groups()[m_group].name.c_str(); }
 
  private:
-  void skipEmptyGroups() {
+  // Every access moves past positions that removals emptied, so it never indexes beyond a group's end.
+  void skipEmptyGroups() const {
     while (m_group < m_stack.groups().size() && m_command >= m_stack.groups()[m_group].commands.size()) {
       ++m_group;
       m_command = 0;
@@ -40,8 +43,8 @@ class HostCommandIterator : public AcEdCommandIterator {
   }
 
   const HostCommandStack& m_stack;
-  size_t m_group = 0;
-  size_t m_command = 0;
+  mutable size_t m_group = 0;
+  mutable size_t m_command = 0;
 };
 
 template <typename NameOf>

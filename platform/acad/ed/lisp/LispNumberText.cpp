@@ -1,7 +1,7 @@
 #include "LispNumberText.h"
 
 #include <charconv>
-#include <cmath>
+#include <cstdlib>
 #include <string>
 
 namespace acadsim::lisp {
@@ -47,11 +47,9 @@ double RealOf(std::u16string_view number) {
   double value = 0;
   const auto [end, error] = std::from_chars(begin, ascii.data() + ascii.size(), value);
   if (error != std::errc::result_out_of_range) return value;
-  const bool negative = ascii.starts_with('-');
-  const size_t exponent = ascii.find_first_of("eE");
-  const bool tiny = exponent != std::string::npos && ascii[exponent + 1] == '-';
-  if (tiny) return negative ? -0.0 : 0.0;
-  return negative ? -HUGE_VAL : HUGE_VAL;
+  // Out of range either way: strtod tells overflow (infinite) from underflow (zero) by the value itself,
+  // which a tiny number written without an exponent also needs.
+  return std::strtod(begin, nullptr);
 }
 
 }  // namespace acadsim::lisp

@@ -29,7 +29,8 @@ std::optional<Value> ParseNumber(std::u16string_view text) {
     std::string ascii(text.begin() + (text[0] == u'+' ? 1 : 0), text.end());
     int32_t value = 0;
     const auto [end, error] = std::from_chars(ascii.data(), ascii.data() + ascii.size(), value);
-    if (error == std::errc() && end == ascii.data() + ascii.size()) return Value(value);
+    // AutoLISP reads the digits before the sign, so -2147483648 is already too large and reads as a real.
+    if (error == std::errc() && end == ascii.data() + ascii.size() && value != INT32_MIN) return Value(value);
   }
   return Value(RealOf(text));
 }

@@ -178,10 +178,12 @@ Value Session::callUser(const Function& fn, Args args) {
 }
 
 Value Session::callOutside(const Function& fn, Args args) {
-  const LispFunction* target = findOutside(fn.name);
-  if (target == nullptr) Fail(u"no function definition: " + fn.name);
+  const LispFunction* found = findOutside(fn.name);
+  if (found == nullptr) Fail(u"no function definition: " + fn.name);
+  // A copy: the function may undefine itself (or its module) while it runs, which destroys the table's.
+  const LispFunction target = *found;
   ResbufChain arguments(ToResbufChain(args));
-  LispCallResult result = (*target)(arguments.get());
+  LispCallResult result = target(arguments.get());
   ResbufChain value(result.value);
   if (result.status == RTNORM) return FromResbufChain(value.get(), m_symbols);
   if (!result.error.empty()) Fail(result.error);

@@ -110,6 +110,22 @@ TEST_F(AcEdCommandStackTest, IteratorStopsSafelyWhenCommandsGoAway) {
   EXPECT_FALSE(it->next());
 }
 
+TEST_F(AcEdCommandStackTest, IteratorMovesOnWhenTheCommandItStandsOnIsRemoved) {
+  acedRegCmds->addCommand(kOtherGroup, u"C", u"c", 0, Nothing);
+  acedRegCmds->addCommand(kGroup, u"A", u"a", 0, Nothing);
+  acedRegCmds->addCommand(kGroup, u"B", u"b", 0, Nothing);
+  std::unique_ptr<AcEdCommandIterator> it(acedRegCmds->iterator());
+  while (!it->done() && std::u16string(it->command()->globalName()) != u"B") it->next();
+  ASSERT_FALSE(it->done());
+  acedRegCmds->removeCmd(kGroup, u"B");
+  ASSERT_FALSE(it->done());
+  EXPECT_EQ(std::u16string(it->command()->globalName()), u"C");
+  EXPECT_EQ(std::u16string(it->commandGroup()), kOtherGroup);
+  acedRegCmds->removeGroup(kOtherGroup);
+  EXPECT_TRUE(it->done());
+  EXPECT_EQ(it->command(), nullptr);
+}
+
 TEST_F(AcEdCommandStackTest, RemoveCmdAndRemoveGroup) {
   acedRegCmds->addCommand(kGroup, u"A", u"a", 0, Nothing);
   acedRegCmds->addCommand(kGroup, u"B", u"b", 0, Nothing);

@@ -1,6 +1,7 @@
 // Functions outside the interpreter: arguments as result buffers, results back as values, look-up order.
 #include <acutads.h>
 
+#include <memory>
 #include <vector>
 
 #include "LispTestSupport.h"
@@ -144,6 +145,31 @@ TEST_F(LispOutsideFunctions, AThrowingFunctionIsAnErrorNotACrash) {
   document.define(u"throws", [](const resbuf*) -> acadsim::LispCallResult { throw std::runtime_error("x"); });
   EXPECT_EQ(eval("(setq before 1) (throws)"), "; error: ADS request error");
   EXPECT_EQ(eval("before"), "1");
+}
+
+// Set by the guard below when the function's own state dies before the function returns.
+bool g_insideCall = false;
+bool g_stateDiedInsideCall = false;
+
+struct CallStateGuard {
+  ~CallStateGuard() { g_stateDiedInsideCall |= g_insideCall; }
+};
+
+TEST_F(LispOutsideFunctions, AFunctionThatUndefinesItselfKeepsItsStateUntilItReturns) {
+  g_insideCall = g_stateDiedInsideCall = false;
+  auto state = std::make_shared<CallStateGuard>();
+  acadsim::LispFunctionTable* table = &document;
+  document.define(u"once", [state, table](const resbuf*) {
+    g_insideCall = true;
+    table->undefine(u"once");
+    const bool died = g_stateDiedInsideCall;
+    g_insideCall = false;
+    return acadsim::LispCallResult{RTNORM, acutBuildList(RTSHORT, died ? 0 : 1, 0), {}};
+  });
+  state.reset();
+  EXPECT_EQ(eval("(once)"), "1");
+  EXPECT_FALSE(g_stateDiedInsideCall);
+  EXPECT_EQ(eval("(once)"), "; error: no function definition: ONCE");
 }
 
 TEST_F(LispOutsideFunctions, NamesIgnoreCase) {

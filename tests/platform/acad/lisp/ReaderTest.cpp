@@ -10,12 +10,19 @@ TEST_F(LispReader, Integers) {
   EXPECT_EQ(eval("-12"), "-12");
   EXPECT_EQ(eval("+5"), "5");
   EXPECT_EQ(eval("2147483647"), "2147483647");
-  EXPECT_EQ(eval("-2147483648"), "-2147483648");
+  EXPECT_EQ(eval("-2147483647"), "-2147483647");
 }
 
 TEST_F(LispReader, IntegersBeyond32BitsAreReals) {
   EXPECT_EQ(eval("2147483648"), "2.14748e+009");
   EXPECT_EQ(eval("(type 99999999999)"), "REAL");
+}
+
+TEST_F(LispReader, TheSmallest32BitIntegerWrittenOutReadsAsAReal) {
+  EXPECT_EQ(eval("-2147483648"), "-2.14748e+009");
+  EXPECT_EQ(eval("(type -2147483648)"), "REAL");
+  EXPECT_EQ(eval("(- -2147483648 1)"), "-2.14748e+009");
+  EXPECT_EQ(eval("(type (1- -2147483647))"), "INT");
 }
 
 TEST_F(LispReader, Reals) {
@@ -27,6 +34,16 @@ TEST_F(LispReader, Reals) {
   EXPECT_EQ(eval("1.5E-2"), "0.015");
   EXPECT_EQ(eval("1e999"), "1.#INF");
   EXPECT_EQ(eval("1e-999"), "0.0");
+}
+
+TEST_F(LispReader, RealsTooSmallForADoubleAreZeroWithOrWithoutAnExponent) {
+  const std::string tiny = "0." + std::string(400, '0') + "1";
+  EXPECT_EQ(eval(tiny), "0.0");
+  EXPECT_EQ(eval("-" + tiny), "-0.0");
+  EXPECT_EQ(eval(tiny + "e+5"), "0.0");
+  EXPECT_EQ(eval("(atof \"" + tiny + "\")"), "0.0");
+  EXPECT_EQ(eval("(distof \"" + tiny + "\" 2)"), "0.0");
+  EXPECT_EQ(eval("1" + std::string(400, '0') + ".0"), "1.#INF");
 }
 
 TEST_F(LispReader, StringsAndEscapes) {

@@ -53,7 +53,7 @@ TEST_F(LispStrings, Strcase) {
 
 TEST_F(LispStrings, Itoa) {
   EXPECT_EQ(eval("(itoa 33)"), R"("33")");
-  EXPECT_EQ(eval("(itoa -2147483648)"), R"("-2147483648")");
+  EXPECT_EQ(eval("(itoa (1- -2147483647))"), R"("-2147483648")");
   EXPECT_EQ(eval("(itoa 1.5)"), "; error: bad argument type: fixnump: 1.5");
 }
 
