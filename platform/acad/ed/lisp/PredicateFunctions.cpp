@@ -30,7 +30,13 @@ Value Listp(Session& s, Args args) { return s.truth(IsNil(Only(args)) || AsCons(
 Value Numberp(Session& s, Args args) { return s.truth(IsNumber(Only(args))); }
 Value Minusp(Session& s, Args args) { return s.truth(NumberArg(Only(args)) < 0); }
 Value Zerop(Session& s, Args args) { return s.truth(NumberArg(Only(args)) == 0); }
-Value Boundp(Session& s, Args args) { return s.truth(!IsNil(SymbolArg(Only(args))->value)); }
+// nil is the symbol NIL, whose value is nil; a module's or the host's function is a symbol's value too.
+Value Boundp(Session& s, Args args) {
+  const Value& arg = Only(args);
+  if (IsNil(arg)) return Value();
+  Symbol* symbol = SymbolArg(arg);
+  return s.truth(!IsNil(symbol->value) || s.namesFunction(symbol->name));
+}
 Value Not(Session& s, Args args) { return s.truth(IsNil(Only(args))); }
 
 const char16_t* TypeName(const Value& v) {

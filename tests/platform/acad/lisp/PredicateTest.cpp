@@ -52,6 +52,8 @@ TEST_F(LispPredicates, Boundp) {
   EXPECT_EQ(eval("(setq here 1) (boundp 'here)"), "T");
   EXPECT_EQ(eval("(setq here nil) (boundp 'here)"), "nil");
   EXPECT_EQ(eval("(boundp 1)"), "; error: bad argument type: symbolp 1");
+  EXPECT_EQ(eval("(boundp nil)"), "nil");
+  EXPECT_EQ(eval("(boundp 'vl-registry-read)"), "T");
 }
 
 TEST_F(LispPredicates, Type) {
