@@ -20,7 +20,7 @@ LispOutcome DocumentInterpreters::evaluate(std::u16string_view source) {
   lisp::Interpreter* interpreter = currentInterpreter();
   if (interpreter == nullptr) return {false, {}, u"no drawing is open"};
   const lisp::Interpreter::Evaluation result = interpreter->evaluate(source);
-  return {result.ok, result.printed, result.error};
+  return {result.ok, result.printed, result.error, result.answer};
 }
 
 bool DocumentInterpreters::definesCommand(std::u16string_view name) {

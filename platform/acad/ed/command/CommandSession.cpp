@@ -137,7 +137,7 @@ Answer CommandSession::ask(std::u16string_view prompt, InputReader::Mode mode) {
     }
     if (typed.front() == u'(' || typed.front() == u'!') {
       const LispOutcome outcome = evaluate(typed.front() == u'!' ? std::u16string_view(typed).substr(1) : typed);
-      if (outcome.ok) return Answer{Answer::Kind::Text, LispValueAsAnswer(outcome.printed)};
+      if (outcome.ok) return Answer{Answer::Kind::Text, outcome.answer};
       complain(u"; error: " + outcome.error);
       continue;
     }
@@ -258,11 +258,11 @@ void CommandSession::evaluateAtCommandPrompt(std::u16string_view typed) {
 }
 
 LispOutcome CommandSession::evaluate(std::u16string_view source) {
-  if (!m_hooks.evaluateLisp) return LispOutcome{false, {}, u"AutoLISP is not available"};
+  if (!m_hooks.evaluateLisp) return LispOutcome{false, {}, u"AutoLISP is not available", {}};
   try {
     return m_hooks.evaluateLisp(source);
   } catch (...) {
-    return LispOutcome{false, {}, ExceptionText(std::current_exception())};
+    return LispOutcome{false, {}, ExceptionText(std::current_exception()), {}};
   }
 }
 

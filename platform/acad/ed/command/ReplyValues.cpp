@@ -93,35 +93,4 @@ std::optional<Point> ParsePoint(std::u16string_view text, const Point& lastPoint
   return Coordinates(Split(text, u','), elevation);
 }
 
-std::u16string LispValueAsAnswer(std::u16string_view printed) {
-  if (printed.size() < 2 || printed.front() != u'"' || printed.back() != u'"') return std::u16string(printed);
-  std::u16string text;
-  const std::u16string_view inner = printed.substr(1, printed.size() - 2);
-  for (size_t i = 0; i < inner.size(); ++i) {
-    if (inner[i] != u'\\' || i + 1 == inner.size()) {
-      text += inner[i];
-      continue;
-    }
-    const char16_t escaped = inner[++i];
-    switch (escaped) {
-      case u'n': text += u'\n'; break;
-      case u't': text += u'\t'; break;
-      case u'r': text += u'\r'; break;
-      case u'e': text += u'\x1b'; break;
-      default:
-        if (escaped >= u'0' && escaped <= u'7') {
-          // \nnn: up to three octal digits.
-          char16_t code = escaped - u'0';
-          for (int more = 0; more < 2 && i + 1 < inner.size() && inner[i + 1] >= u'0' && inner[i + 1] <= u'7'; ++more) {
-            code = static_cast<char16_t>(code * 8 + (inner[++i] - u'0'));
-          }
-          text += code;
-        } else {
-          text += escaped;
-        }
-    }
-  }
-  return text;
-}
-
 }  // namespace acadsim::command

@@ -16,8 +16,5 @@ std::optional<double> ParseReal(std::u16string_view text);
 // "x,y" or "x,y,z"; "@dx,dy" or "@dx,dy,dz" relative to lastPoint ("@" alone is lastPoint); or an AutoLISP
 // point list "(x y)" / "(x y z)". A point given without z takes elevation.
 std::optional<Point> ParsePoint(std::u16string_view text, const Point& lastPoint, double elevation);
-// The text an AutoLISP value stands for as an answer: a string without its quotes and escapes, anything
-// else as printed.
-std::u16string LispValueAsAnswer(std::u16string_view printed);
 
 }  // namespace acadsim::command

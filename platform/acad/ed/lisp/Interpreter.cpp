@@ -26,13 +26,16 @@ Interpreter::Evaluation Interpreter::evaluate(std::u16string_view source) {
     Reader reader(m_session->symbols(), source);
     std::optional<Value> last;
     while (std::optional<Value> form = reader.next()) last = m_session->eval(*form);
-    if (last) result.printed = Prin1Text(*last);
+    if (last) {
+      result.printed = Prin1Text(*last);
+      result.answer = AnswerText(*last);
+    }
   } catch (const LispError& error) {
-    result = {false, {}, error.message};
+    result = {false, {}, error.message, {}};
   } catch (const std::bad_alloc&) {
-    result = {false, {}, u"insufficient memory"};
+    result = {false, {}, u"insufficient memory", {}};
   } catch (...) {
-    result = {false, {}, u"ADS request error"};
+    result = {false, {}, u"ADS request error", {}};
   }
   return result;
 }

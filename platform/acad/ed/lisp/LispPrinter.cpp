@@ -2,6 +2,7 @@
 
 #include <qvwide.h>
 
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 
@@ -9,6 +10,19 @@
 
 namespace acadsim::lisp {
 namespace {
+
+// Prin1 escapes strings; Princ writes them raw; Answer writes them raw and reals to their full precision.
+enum class Style { Prin1, Princ, Answer };
+
+// The shortest text that reads back as the same double, still with a decimal point or exponent.
+std::u16string ExactRealText(double value) {
+  if (!std::isfinite(value)) return RealText(value);
+  char buffer[64];
+  const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value);
+  std::string text(buffer, error == std::errc() ? end : buffer);
+  if (text.find_first_of(".e") == std::string::npos) text += ".0";
+  return Utf8ToWide(text);
+}
 
 std::u16string Hex(uint64_t value, int width) {
   char buffer[32];
@@ -47,15 +61,15 @@ const char16_t* FunctionTag(Function::Kind kind) {
   }
 }
 
-void AppendAtom(std::u16string& out, const Value& v, bool escape) {
+void AppendAtom(std::u16string& out, const Value& v, Style style) {
   if (IsNil(v)) {
     out += u"nil";
   } else if (const int32_t* i = std::get_if<int32_t>(&v)) {
     out += Utf8ToWide(std::to_string(*i));
   } else if (const double* r = std::get_if<double>(&v)) {
-    out += RealText(*r);
+    out += style == Style::Answer ? ExactRealText(*r) : RealText(*r);
   } else if (const std::u16string* text = AsString(v)) {
-    if (escape) AppendEscaped(out, *text);
+    if (style == Style::Prin1) AppendEscaped(out, *text);
     else out += *text;
   } else if (Symbol* symbol = AsSymbol(v)) {
     out += symbol->name;
@@ -69,7 +83,7 @@ void AppendAtom(std::u16string& out, const Value& v, bool escape) {
 }
 
 // Walks nested lists with its own stack, so no depth of nesting can exhaust the machine's.
-std::u16string Print(const Value& v, bool escape) {
+std::u16string Print(const Value& v, Style style) {
   std::u16string out;
   std::vector<const Cons*> open;
   const Value* pending = &v;
@@ -81,7 +95,7 @@ std::u16string Print(const Value& v, bool escape) {
         pending = &cell->car;
         continue;
       }
-      AppendAtom(out, *pending, escape);
+      AppendAtom(out, *pending, style);
       pending = nullptr;
     }
     if (open.empty()) return out;
@@ -94,7 +108,7 @@ std::u16string Print(const Value& v, bool escape) {
     }
     if (!IsNil(rest)) {
       out += u" . ";
-      AppendAtom(out, rest, escape);
+      AppendAtom(out, rest, style);
     }
     out += u')';
     open.pop_back();
@@ -103,8 +117,9 @@ std::u16string Print(const Value& v, bool escape) {
 
 }  // namespace
 
-std::u16string Prin1Text(const Value& v) { return Print(v, true); }
-std::u16string PrincText(const Value& v) { return Print(v, false); }
+std::u16string Prin1Text(const Value& v) { return Print(v, Style::Prin1); }
+std::u16string PrincText(const Value& v) { return Print(v, Style::Princ); }
+std::u16string AnswerText(const Value& v) { return Print(v, Style::Answer); }
 
 std::u16string RealText(double value) {
   if (std::isnan(value)) return std::signbit(value) ? u"-1.#IND" : u"1.#QNAN";

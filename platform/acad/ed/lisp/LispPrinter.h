@@ -8,6 +8,8 @@ namespace acadsim::lisp {
 
 std::u16string Prin1Text(const Value& v);
 std::u16string PrincText(const Value& v);
+// A value as a prompt takes it for its reply: strings raw, reals (alone or in lists) to their full precision.
+std::u16string AnswerText(const Value& v);
 // A real as AutoLISP prints it: six significant digits, always a decimal point, three exponent digits.
 std::u16string RealText(double value);
 

@@ -55,12 +55,14 @@ class TerminalInputSource : public InputSource {
   bool m_atTerminal;
 };
 
-// What AutoLISP gave for an input: ok with the text AutoCAD echoes for the value, or the error text that
-// follows "; error: ".
+// What AutoLISP gave for an input: ok with the text AutoCAD echoes for the value and the value as a prompt
+// takes it for its reply (strings raw, reals to their full precision), or the error text that follows
+// "; error: ".
 struct LispOutcome {
   bool ok = false;
   std::u16string printed;
   std::u16string error;
+  std::u16string answer;
 };
 
 // The other parts of the host that the command line reaches; an empty hook means the part is absent.

@@ -27,6 +27,8 @@ class Interpreter {
     std::u16string printed;
     // The text AutoCAD prints after "; error: " when ok is false.
     std::u16string error;
+    // The last value as a prompt takes it for its reply: strings raw, reals to their full precision.
+    std::u16string answer;
   };
 
   // documentFunctions: the functions modules defined in this document with acedDefun (may be null); it

@@ -62,9 +62,11 @@ std::u16string CommandLineTest::run(std::u16string script) {
   hooks.evaluateLisp = [this](std::u16string_view source) {
     lispSources.emplace_back(source);
     for (const auto& [known, printed] : lispValues) {
-      if (known == source) return acadsim::LispOutcome{true, printed, {}};
+      if (known != source) continue;
+      auto answer = lispAnswers.find(known);
+      return acadsim::LispOutcome{true, printed, {}, answer != lispAnswers.end() ? answer->second : printed};
     }
-    return acadsim::LispOutcome{false, {}, u"no function definition: " + std::u16string(source)};
+    return acadsim::LispOutcome{false, {}, u"no function definition: " + std::u16string(source), {}};
   };
   hooks.lispInputComplete = BalancedLisp;
   hooks.lispCommandDefined = [this](std::u16string_view name) {

@@ -8,6 +8,7 @@
 
 #include <array>
 #include <functional>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -50,6 +51,8 @@ class CommandLineTest : public ::testing::Test {
 
   // Answers of the fake AutoLISP: source -> printed value; any other source is an error naming it.
   std::vector<std::pair<std::u16string, std::u16string>> lispValues;
+  // Where a prompt takes a value otherwise than as printed (a string raw): source -> answer.
+  std::map<std::u16string, std::u16string> lispAnswers;
   std::vector<std::u16string> lispSources;
   // Names (as typed) for which the fake AutoLISP defines a "C:" function.
   std::vector<std::u16string> lispCommands;

@@ -148,6 +148,7 @@ TEST(GetKwordOutsideACommandLine, FailsAtOnce) {
 TEST_F(GetKword, AnAutoLispStringIsTheReplyWithoutItsQuotes) {
   std::u16string chosen;
   lispValues = {{u"(car choices)", u"\"right\""}};
+  lispAnswers = {{u"(car choices)", u"right"}};
   addCommand(u"ASK", u"ASK", 0, [&] {
     ACHAR reply[512];
     acedInitGet(0, u"Left Right");

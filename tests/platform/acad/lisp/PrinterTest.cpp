@@ -1,4 +1,4 @@
-// Values as the command line echoes them (prin1) and as princ writes them.
+// Values as the command line echoes them (prin1), as princ writes them, and as prompts take them.
 #include "LispTestSupport.h"
 
 namespace {
@@ -82,3 +82,16 @@ TEST_F(LispPrinter, DeeplyNestedListsPrint) {
 }
 
 }  // namespace
+
+// What a prompt receives when its reply is AutoLISP: nothing of the value lost to the six-digit echo.
+TEST_F(LispPrinter, AnswersKeepStringsRawAndRealsWhole) {
+  const auto answer = [this](const char* source) { return WideToUtf8(lisp.evaluate(Utf8ToWide(source)).answer); };
+  EXPECT_EQ(answer("(/ 1.0 3)"), "0.3333333333333333");
+  EXPECT_EQ(answer("2.0"), "2.0");
+  EXPECT_EQ(answer("1e20"), "1e+20");
+  EXPECT_EQ(answer("7"), "7");
+  EXPECT_EQ(answer("(list 1.5 2 (/ 2.0 3))"), "(1.5 2 0.6666666666666666)");
+  EXPECT_EQ(answer(R"("say \"hi\"\n")"), "say \"hi\"\n");
+  EXPECT_EQ(answer("(* 1e300 1e300)"), "1.#INF");
+  EXPECT_EQ(answer("(car 1)"), "");
+}
