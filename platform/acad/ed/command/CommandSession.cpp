@@ -136,9 +136,8 @@ Answer CommandSession::ask(std::u16string_view prompt, InputReader::Mode mode) {
       continue;
     }
     if (typed.front() == u'(' || typed.front() == u'!') {
-      const LispOutcome outcome = evaluate(typed.front() == u'!' ? std::u16string_view(typed).substr(1) : typed);
+      const LispOutcome outcome = evaluateTyped(typed, false);
       if (outcome.ok) return Answer{Answer::Kind::Text, outcome.answer};
-      complain(u"; error: " + outcome.error);
       continue;
     }
     return Answer{Answer::Kind::Text, typed};
@@ -243,18 +242,21 @@ void CommandSession::runCommand(const AcEdCommand& command, bool transparent) {
   }
 }
 
-void CommandSession::evaluateAtCommandPrompt(std::u16string_view typed) {
+void CommandSession::evaluateAtCommandPrompt(std::u16string_view typed) { evaluateTyped(typed, true); }
+
+LispOutcome CommandSession::evaluateTyped(std::u16string_view typed, bool echoValue) {
   const std::u16string firstLine(typed.substr(0, typed.find(u'\n')));
   Notify([&](AcEditorReactor& reactor) { reactor.lispWillStart(firstLine.c_str()); });
-  StartCommandLineLine();
+  if (echoValue) StartCommandLineLine();
   const LispOutcome outcome = evaluate(typed.front() == u'!' ? typed.substr(1) : typed);
   if (outcome.ok) {
-    WriteCommandLine(outcome.printed);
+    if (echoValue) WriteCommandLine(outcome.printed);
     Notify([](AcEditorReactor& reactor) { reactor.lispEnded(); });
   } else {
     complain(u"; error: " + outcome.error);
     Notify([](AcEditorReactor& reactor) { reactor.lispCancelled(); });
   }
+  return outcome;
 }
 
 LispOutcome CommandSession::evaluate(std::u16string_view source) {

@@ -58,6 +58,9 @@ class CommandSession {
   bool runLispCommand(std::u16string_view name);
   void runCommand(const AcEdCommand& command, bool transparent);
   void evaluateAtCommandPrompt(std::u16string_view typed);
+  // AutoLISP typed at the command prompt or a prompt ("(...)" or "!name"), between the editor's LISP events;
+  // an error is shown, and the value too when echoValue.
+  LispOutcome evaluateTyped(std::u16string_view typed, bool echoValue);
   LispOutcome evaluate(std::u16string_view source);
 
   InputReader m_reader;

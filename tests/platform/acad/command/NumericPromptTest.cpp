@@ -89,6 +89,8 @@ TEST_F(GetInt, ALispValueIsTheAnswer) {
   addCommand(u"N", u"N", 0, [&] { reply.status = acedGetInt(u"N: ", &reply.value); });
   run(u"N (+ 1 2)");
   EXPECT_EQ(reply, (IntReply{RTNORM, 3}));
+  EXPECT_EQ(events.events(),
+            (std::vector<std::u16string>{u"willStart:N", u"lispWillStart:(+ 1 2)", u"lispEnded", u"ended:N"}));
 }
 
 TEST_F(GetInt, ALispErrorAsksAgain) {
@@ -96,7 +98,8 @@ TEST_F(GetInt, ALispErrorAsksAgain) {
   addCommand(u"N", u"N", 0, [&] { reply.status = acedGetInt(u"N: ", &reply.value); });
   EXPECT_EQ(run(u"N (bad) 2"), u"Command: N\nN: (bad)\n; error: no function definition: (bad)\nN: 2\n");
   EXPECT_EQ(reply, (IntReply{RTNORM, 2}));
-  EXPECT_EQ(events.events(), (std::vector<std::u16string>{u"willStart:N", u"ended:N"}));
+  EXPECT_EQ(events.events(),
+            (std::vector<std::u16string>{u"willStart:N", u"lispWillStart:(bad)", u"lispCancelled", u"ended:N"}));
 }
 
 using GetReal = CommandLineTest;
