@@ -8,10 +8,12 @@
 
 #include <filesystem>
 #include <fstream>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "acadsim/CommandLine.h"
+#include "acadsim/CommandProcessor.h"
 #include "acadsim/Documents.h"
 #include "acadsim/Lisp.h"
 #include "rxdlinkr.h"
@@ -95,6 +97,35 @@ void BM_LispLoop(benchmark::State& state) {
   state.SetItemsProcessed(state.iterations() * 100000);
 }
 BENCHMARK(BM_LispLoop)->Unit(benchmark::kMillisecond);
+
+// A script whose defun runs over 3,000 lines (124 KB): the command line reads it word by word.
+void BM_LongLispInputInAScript(benchmark::State& state) {
+  std::u16string script = u"(defun big ()\n";
+  for (int i = 0; i < 3000; ++i) {
+    const std::u16string n = Utf8ToWide(std::to_string(i));
+    script += u"  (setq v" + n + u" (+ " + n + u" 1 2 3 4 5 6 7 8 9))\n";
+  }
+  script += u")\n";
+  acadsim::LispFunctionTable documentFunctions;
+  acadsim::lisp::Interpreter lisp(&documentFunctions);
+  acadsim::CommandLineHooks hooks;
+  hooks.evaluateLisp = [&](std::u16string_view source) {
+    const auto result = lisp.evaluate(source);
+    return acadsim::LispOutcome{result.ok, result.printed, result.error, result.answer};
+  };
+  hooks.startLispInput = [] {
+    return [scanner = std::make_shared<acadsim::lisp::InputScanner>()](std::u16string_view piece) {
+      return scanner->feed(piece) != acadsim::lisp::InputState::NeedMore;
+    };
+  };
+  acadsim::ScopedCommandLineSink quiet{[](std::u16string_view) {}};
+  for (auto _ : state) {
+    acadsim::StringInputSource input(script);
+    acadsim::CommandProcessor(hooks).run(input);
+  }
+  state.SetBytesProcessed(state.iterations() * static_cast<int64_t>(script.size()));
+}
+BENCHMARK(BM_LongLispInputInAScript)->Unit(benchmark::kMillisecond);
 
 // arxload and arxunload of quillview.arx with one drawing open: banner, settings, registration and back.
 void BM_ModuleLoadAndUnload(benchmark::State& state) {

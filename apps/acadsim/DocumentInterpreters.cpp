@@ -18,7 +18,7 @@ lisp::Interpreter* DocumentInterpreters::currentInterpreter() {
 
 LispOutcome DocumentInterpreters::evaluate(std::u16string_view source) {
   lisp::Interpreter* interpreter = currentInterpreter();
-  if (interpreter == nullptr) return {false, {}, u"no drawing is open"};
+  if (interpreter == nullptr) return {false, {}, u"no drawing is open", {}};
   const lisp::Interpreter::Evaluation result = interpreter->evaluate(source);
   return {result.ok, result.printed, result.error, result.answer};
 }

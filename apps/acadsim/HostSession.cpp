@@ -3,6 +3,7 @@
 #include <qvregistry.h>
 #include <qvwide.h>
 
+#include <memory>
 #include <ostream>
 
 #include "DescribeEntitiesCommand.h"
@@ -51,8 +52,10 @@ bool HostSession::start(const SessionOptions& options, std::ostream& err) {
 void HostSession::run(InputSource& input) {
   CommandLineHooks hooks;
   hooks.evaluateLisp = [this](std::u16string_view source) { return m_interpreters->evaluate(source); };
-  hooks.lispInputComplete = [](std::u16string_view source) {
-    return lisp::inputState(source) != lisp::InputState::NeedMore;
+  hooks.startLispInput = [] {
+    return [scanner = std::make_shared<lisp::InputScanner>()](std::u16string_view piece) {
+      return scanner->feed(piece) != lisp::InputState::NeedMore;
+    };
   };
   hooks.lispCommandDefined = [this](std::u16string_view name) { return m_interpreters->definesCommand(name); };
   hooks.demandLoadCommand = [](std::u16string_view name) { return DemandLoadCommand(name); };

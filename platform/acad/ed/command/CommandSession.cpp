@@ -77,7 +77,7 @@ std::u16string ExceptionText(std::exception_ptr error) {
 }  // namespace
 
 CommandSession::CommandSession(InputSource& input, const CommandLineHooks& hooks)
-    : m_reader(input, hooks.lispInputComplete), m_hooks(hooks), m_previous(Current()) {
+    : m_reader(input, hooks.startLispInput), m_hooks(hooks), m_previous(Current()) {
   Current() = this;
 }
 

@@ -8,8 +8,8 @@ constexpr std::u16string_view kCancelLine = u"^C";
 
 }  // namespace
 
-InputReader::InputReader(InputSource& source, std::function<bool(std::u16string_view)> lispInputComplete)
-    : m_source(source), m_lispInputComplete(std::move(lispInputComplete)) {}
+InputReader::InputReader(InputSource& source, LispInputStart startLispInput)
+    : m_source(source), m_startLispInput(std::move(startLispInput)) {}
 
 Input::Kind InputReader::fetchLine() {
   if (m_haveLine) return Input::Kind::Text;
@@ -69,10 +69,12 @@ Input InputReader::next(Mode mode) {
 
 Input InputReader::readLisp(std::u16string text, bool freshLine) {
   // Without an interpreter to ask, the input ends where its line ends.
-  auto complete = [&] { return m_lispInputComplete ? m_lispInputComplete(text) : !m_haveLine; };
-  while (!complete()) {
+  const std::function<bool(std::u16string_view)> takePiece = m_startLispInput ? m_startLispInput() : nullptr;
+  auto complete = [&](std::u16string_view piece) { return takePiece ? takePiece(piece) : !m_haveLine; };
+  for (bool done = complete(text); !done;) {
+    std::u16string piece;
     if (m_haveLine) {
-      text += u' ';
+      piece = u" ";
     } else {
       const Input::Kind kind = fetchLine();
       if (kind == Input::Kind::End) break;
@@ -80,9 +82,11 @@ Input InputReader::readLisp(std::u16string text, bool freshLine) {
         m_pendingCancel = false;
         return Input{Input::Kind::Cancel, {}, freshLine};
       }
-      text += u'\n';
+      piece = u"\n";
     }
-    text += takeWord();
+    piece += takeWord();
+    text += piece;
+    done = complete(piece);
   }
   return Input{Input::Kind::Text, std::move(text), freshLine};
 }

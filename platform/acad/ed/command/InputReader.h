@@ -26,7 +26,9 @@ class InputReader {
     Line,         // the rest of the line, spaces included
   };
 
-  InputReader(InputSource& source, std::function<bool(std::u16string_view)> lispInputComplete);
+  using LispInputStart = std::function<std::function<bool(std::u16string_view piece)>()>;
+
+  InputReader(InputSource& source, LispInputStart startLispInput);
 
   Input next(Mode mode);
   // True when no input is left; reads the next line ahead when none is waiting.
@@ -40,7 +42,7 @@ class InputReader {
   Input readLisp(std::u16string text, bool freshLine);
 
   InputSource& m_source;
-  std::function<bool(std::u16string_view)> m_lispInputComplete;
+  LispInputStart m_startLispInput;
   std::u16string m_line;
   size_t m_position = 0;
   bool m_haveLine = false;

@@ -16,6 +16,8 @@ class Lexer {
  public:
   explicit Lexer(std::u16string_view source) : m_source(source) {}
   Token next();
+  // Where the last token read ends.
+  size_t position() const { return m_pos; }
 
  private:
   // False when a block comment runs to the end of the text.

@@ -69,8 +69,10 @@ struct LispOutcome {
 struct CommandLineHooks {
   // Evaluates AutoLISP source (every expression in it) in the current document.
   std::function<LispOutcome(std::u16string_view source)> evaluateLisp;
-  // Whether source, which starts with "(", is a complete input yet (a malformed one counts as complete).
-  std::function<bool(std::u16string_view source)> lispInputComplete;
+  // Starts reading one AutoLISP input: the function it gives takes each further piece of it (the pieces
+  // joined are the source, which starts with "(") and tells whether the input is complete yet (a malformed
+  // one counts as complete).
+  std::function<std::function<bool(std::u16string_view piece)>()> startLispInput;
   // Whether AutoLISP in the current document defines the function "C:" + name, which the name then runs as
   // a command.
   std::function<bool(std::u16string_view name)> lispCommandDefined;

@@ -16,6 +16,22 @@ enum class InputState { Complete, NeedMore, Malformed };
 // Complete once every expression is closed; Malformed for a ")" that closes nothing.
 InputState inputState(std::u16string_view source);
 
+// The same test for input that arrives in pieces (a script's words and lines): each piece is read once,
+// so a long expression costs time in proportion to its length.
+class InputScanner {
+ public:
+  // Appends piece to the input so far and tells the state of the whole.
+  InputState feed(std::u16string_view piece);
+
+ private:
+  std::u16string m_text;
+  // What lies before m_scanned is read for good: whole tokens, not reaching the text's end.
+  size_t m_scanned = 0;
+  int m_depth = 0;
+  bool m_quoteWaiting = false;
+  bool m_malformed = false;
+};
+
 class Session;
 
 // One document's AutoLISP session: its global variables and its defuns.

@@ -1,6 +1,7 @@
 #include "CommandLineFixture.h"
 
 #include <algorithm>
+#include <memory>
 
 namespace {
 
@@ -38,6 +39,15 @@ bool BalancedLisp(std::u16string_view source) {
   return !inString && depth <= 0;
 }
 
+std::function<std::function<bool(std::u16string_view)>()> BalancedLispInput() {
+  return [] {
+    return [source = std::make_shared<std::u16string>()](std::u16string_view piece) {
+      *source += piece;
+      return BalancedLisp(*source);
+    };
+  };
+}
+
 void CommandLineTest::SetUp() {
   acadsim::SetCommandLineSink([this](std::u16string_view text) { transcript += text; });
   acedEditor->addReactor(&events);
@@ -68,7 +78,7 @@ std::u16string CommandLineTest::run(std::u16string script) {
     }
     return acadsim::LispOutcome{false, {}, u"no function definition: " + std::u16string(source), {}};
   };
-  hooks.lispInputComplete = BalancedLisp;
+  hooks.startLispInput = BalancedLispInput();
   hooks.lispCommandDefined = [this](std::u16string_view name) {
     return std::find(lispCommands.begin(), lispCommands.end(), name) != lispCommands.end();
   };

@@ -34,6 +34,8 @@ class EventRecorder : public AcEditorReactor {
 
 // Parentheses balance outside strings: enough AutoLISP reading for the command line to know an input's end.
 bool BalancedLisp(std::u16string_view source);
+// The command line's hook for starting AutoLISP input, answered by BalancedLisp.
+std::function<std::function<bool(std::u16string_view)>()> BalancedLispInput();
 
 class CommandLineTest : public ::testing::Test {
  public:

@@ -12,7 +12,7 @@ namespace {
 // Every input of text read in mode, with "^" for a cancel, up to the end.
 std::vector<std::u16string> Inputs(std::u16string text, Mode mode = Mode::Word) {
   acadsim::StringInputSource source(std::move(text));
-  InputReader reader(source, BalancedLisp);
+  InputReader reader(source, BalancedLispInput());
   std::vector<std::u16string> inputs;
   for (Input input = reader.next(mode); input.kind != Input::Kind::End; input = reader.next(mode)) {
     inputs.push_back(input.kind == Input::Kind::Cancel ? u"^" : input.text);
@@ -54,7 +54,7 @@ TEST(ScriptInput, LiteralWordsAndLinesTakeParenthesesAsText) {
 
 TEST(ScriptInput, EndedReadsAheadWithoutLosingTheLine) {
   acadsim::StringInputSource source(u"^C\nx");
-  InputReader reader(source, BalancedLisp);
+  InputReader reader(source, BalancedLispInput());
   EXPECT_FALSE(reader.ended());
   EXPECT_EQ(reader.next(Mode::Word).kind, Input::Kind::Cancel);
   EXPECT_FALSE(reader.ended());

@@ -1,9 +1,11 @@
-// inputState: when the command line has read a whole expression.
+// inputState and InputScanner: when the command line has read a whole expression.
 #include <acadsim/Lisp.h>
 #include <gtest/gtest.h>
+#include <qvwide.h>
 
 namespace {
 
+using acadsim::lisp::InputScanner;
 using acadsim::lisp::inputState;
 using acadsim::lisp::InputState;
 
@@ -46,6 +48,33 @@ TEST(LispInputState, AClosingParenthesisThatClosesNothingIsMalformed) {
   EXPECT_EQ(inputState(u")"), InputState::Malformed);
   EXPECT_EQ(inputState(u"(a))"), InputState::Malformed);
   EXPECT_EQ(inputState(u"(a)) (b"), InputState::Malformed);
+}
+
+// Input cut anywhere (inside atoms, strings, escapes and comments too) and fed in two or three pieces reads
+// as the whole does.
+TEST(LispInputScanner, PiecesCutAnywhereGiveTheStateOfTheWhole) {
+  const std::u16string inputs[] = {
+      u"(+ 12 34)",          u"(defun f ()\n(princ \"x\")\n)", u"(princ \"\\\")\")", u"(+ 1 ;| )\n |; 2)",
+      u"(+ 1 ; )\n 2)",     u"(a)) (b",                     u"(a) 'b",                 u"(setq s \"a b\"",
+      u"(quote (1 . 2))",    u"(a) '",
+  };
+  for (const std::u16string& whole : inputs) {
+    for (size_t first = 0; first <= whole.size(); ++first) {
+      for (size_t second = first; second <= whole.size(); ++second) {
+        InputScanner scanner;
+        scanner.feed(whole.substr(0, first));
+        scanner.feed(whole.substr(first, second - first));
+        EXPECT_EQ(scanner.feed(whole.substr(second)), inputState(whole))
+            << WideToUtf8(whole) << " cut at " << first << " and " << second;
+      }
+    }
+  }
+}
+
+TEST(LispInputScanner, OnceMalformedItStaysMalformed) {
+  InputScanner scanner;
+  EXPECT_EQ(scanner.feed(u")"), InputState::Malformed);
+  EXPECT_EQ(scanner.feed(u" (a"), InputState::Malformed);
 }
 
 }  // namespace
