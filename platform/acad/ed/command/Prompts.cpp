@@ -102,6 +102,17 @@ double Elevation() {
   return acedGetVar(u"ELEVATION", &value) == RTNORM && value.restype == RTREAL ? value.resval.rreal : 0.0;
 }
 
+int IntegerVariable(const ACHAR* name) {
+  resbuf value{};
+  return acedGetVar(name, &value) == RTNORM && value.restype == RTSHORT ? value.resval.rint : 0;
+}
+
+acadsim::command::AngleUnits TypedAngleUnits() {
+  resbuf base{};
+  const bool haveBase = acedGetVar(u"ANGBASE", &base) == RTNORM && base.restype == RTREAL;
+  return {IntegerVariable(u"AUNITS"), haveBase ? base.resval.rreal : 0.0, IntegerVariable(u"ANGDIR") == 1};
+}
+
 }  // namespace
 
 int acedInitGet(int val, const ACHAR* kwl) {
@@ -187,8 +198,9 @@ int acedGetPoint(const ads_point pt, const ACHAR* prompt, ads_point result) {
   const InitGet init = TakeInitGet();
   if (result == nullptr) return RTERROR;
   const double elevation = Elevation();
+  const acadsim::command::AngleUnits angles = TypedAngleUnits();
   return AskUntil(prompt, init.bits, [&](CommandSession& session, const std::u16string& text) -> std::optional<int> {
-    if (const std::optional<Point> point = acadsim::command::ParsePoint(text, State().lastPoint, elevation)) {
+    if (const std::optional<Point> point = acadsim::command::ParsePoint(text, State().lastPoint, elevation, angles)) {
       State().lastPoint = *point;
       std::copy(point->begin(), point->end(), result);
       return RTNORM;

@@ -4,6 +4,8 @@
 #include <cstdlib>
 #include <vector>
 
+#include "../lisp/UnitTextParsing.h"
+
 namespace acadsim::command {
 namespace {
 
@@ -38,6 +40,16 @@ std::optional<Point> Coordinates(const std::vector<std::u16string_view>& parts, 
     point[i] = *value;
   }
   return point;
+}
+
+// "distance<angle" as an offset in the plane.
+std::optional<Point> PolarOffset(std::u16string_view text, const AngleUnits& angles) {
+  const size_t less = text.find(u'<');
+  const std::optional<double> distance = ParseReal(text.substr(0, less));
+  const std::optional<double> angle = lisp::ParseAngleText(text.substr(less + 1), angles.mode);
+  if (!distance || !angle) return std::nullopt;
+  const double world = angles.base + (angles.clockwise ? -*angle : *angle);
+  return Point{*distance * std::cos(world), *distance * std::sin(world), 0.0};
 }
 
 }  // namespace
@@ -76,7 +88,8 @@ std::optional<double> ParseReal(std::u16string_view text) {
   return value;
 }
 
-std::optional<Point> ParsePoint(std::u16string_view text, const Point& lastPoint, double elevation) {
+std::optional<Point> ParsePoint(std::u16string_view text, const Point& lastPoint, double elevation,
+                                const AngleUnits& angles) {
   if (text.size() >= 2 && text.front() == u'(' && text.back() == u')') {
     std::vector<std::u16string_view> parts;
     for (std::u16string_view part : Split(text.substr(1, text.size() - 2), u' ')) {
@@ -84,11 +97,18 @@ std::optional<Point> ParsePoint(std::u16string_view text, const Point& lastPoint
     }
     return Coordinates(parts, elevation);
   }
+  const bool polar = text.find(u'<') != std::u16string_view::npos;
   if (!text.empty() && text.front() == u'@') {
     if (text.size() == 1) return lastPoint;
-    std::optional<Point> offset = Coordinates(Split(text.substr(1), u','), 0.0);
+    std::optional<Point> offset =
+        polar ? PolarOffset(text.substr(1), angles) : Coordinates(Split(text.substr(1), u','), 0.0);
     if (!offset) return std::nullopt;
     return Point{lastPoint[0] + (*offset)[0], lastPoint[1] + (*offset)[1], lastPoint[2] + (*offset)[2]};
+  }
+  if (polar) {
+    std::optional<Point> point = PolarOffset(text, angles);
+    if (point) (*point)[2] = elevation;
+    return point;
   }
   return Coordinates(Split(text, u','), elevation);
 }
