@@ -20,3 +20,5 @@ std::vector<ModuleCommand> BuildModuleCommands();
 void SettingsCommandLine();
 // "QuillviewUninstall": removes the demand-load registration and unloads the module from inside itself.
 extern "C" void UninstallCommand();
+// How many of the module's other commands are running now (a transparent command runs inside another).
+int ModuleCommandsRunning();

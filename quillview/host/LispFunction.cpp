@@ -85,7 +85,9 @@ int QuillviewLisp() {
   if (arg == nullptr) return RSRSLT;
 
   if (IsNumber(arg) && NumberValue(arg) >= 0) {
-    app.SetTimerInterval(static_cast<UINT>(std::min<int64_t>(NumberValue(arg), std::numeric_limits<UINT>::max())));
+    // The largest interval stays one below 0xFFFFFFFF, which the next load would take for a missing value.
+    const int64_t largest = std::numeric_limits<UINT>::max() - 1;
+    app.SetTimerInterval(static_cast<UINT>(std::min<int64_t>(NumberValue(arg), largest)));
   }
   bool flag = false;
   if ((arg = NextArgument(arg)) == nullptr) return RSRSLT;

@@ -1,6 +1,9 @@
 // The setters of the application object (store, apply, write at once) and the reading of the stored settings.
 #include <windows.h>
 
+#include <algorithm>
+#include <iterator>
+
 #include "host/DemandLoad.h"
 #include "host/HostKind.h"
 #include "host/QuillviewApp.h"
@@ -123,7 +126,14 @@ void CQuillviewApp::LoadFont(LOGFONTW& font) {
   font.lfCharSet = static_cast<BYTE>(OrDefault(settings.GetDWord(u"CharacterSet"), ANSI_CHARSET));
 }
 
-void CQuillviewApp::SaveFont(const LOGFONTW& font) {
+void CQuillviewApp::SaveFont(const LOGFONTW& given) {
+  // Callers fill the record from outside sources; a face name that fills its field gets its terminator here.
+  LOGFONTW font = given;
+  if (std::find(std::begin(font.lfFaceName), std::end(font.lfFaceName), 0) == std::end(font.lfFaceName)) {
+    WCHAR face[LF_FACESIZE + 1] = {};
+    std::copy(std::begin(given.lfFaceName), std::end(given.lfFaceName), face);
+    SetFaceName(font, face);
+  }
   Scope().SetMainFont(font);
   WriteSettings([&](RegKeyW& settings) {
     settings.SetString(u"FontTypeface", font.lfFaceName);

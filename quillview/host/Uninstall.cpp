@@ -23,6 +23,8 @@ struct UninstallTail {
 
 // Steps before the unload; only trivially destroyed data may remain when the module is unloaded.
 bool PrepareUninstall(WCHAR (&fileName)[MAX_PATH], HMODULE& self, FARPROC& freeLibrary) {
+  // Typed transparently inside another of the module's commands, whose code would resume in an unmapped module.
+  if (ModuleCommandsRunning() > 0) return false;
   CAcModuleResourceOverride resources(ModuleInstance());
   WCHAR path[MAX_PATH] = {};
   if (GetModuleFileNameW(ModuleInstance(), path, MAX_PATH) == 0) return false;

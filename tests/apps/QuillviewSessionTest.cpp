@@ -133,6 +133,13 @@ TEST_F(QuillviewSessionTest, TheLispFunctionReturnsTheValuesFromBeforeItsChanges
   EXPECT_EQ(Setting(u"Invasive"), 1u);
 }
 
+TEST_F(QuillviewSessionTest, AHugeIntervalFromTheLispFunctionIsStoredSoThatItLoadsAgain) {
+  Run(kLoad + "(quillview 5e10)\n");
+  EXPECT_EQ(Setting(u"TimerInterval"), 0xFFFFFFFEu);
+  const SessionResult next = Run(kLoad + "(quillview)\n");
+  EXPECT_NE(next.out.find("(quillview)\n(-2 1 0 1 1 0 -1)\n"), std::string::npos) << next.out;
+}
+
 TEST_F(QuillviewSessionTest, AfterUnloadingTheFunctionIsGoneAndTheCommandLoadsTheModuleAgain) {
   const SessionResult session =
       Run(kLoad + "(arxunload \"quillview.arx\")\n(quillview)\n-QUILLVIEW ON\n(quillview)\n");
@@ -166,6 +173,22 @@ TEST_F(QuillviewSessionTest, UninstallRemovesTheRegistrationKeepsTheSettingsAndL
   EXPECT_EQ(Count(next.out, kBanner), 1u) << next.out;
   EXPECT_NE(next.out.find("(900 1 0 1 1 0 -1)"), std::string::npos) << next.out;
   EXPECT_EQ(LoadCtrls(), 14u);
+}
+
+TEST_F(QuillviewSessionTest, UninstallTypedInsideAnotherOfTheModulesCommandsLeavesTheModuleInPlace) {
+  const SessionResult session =
+      Run(kLoad + "-QUILLVIEW\n'QUILLVIEWUNINSTALL\nD\n(quillview)\n-QUILLVIEW A\n'QUILLVIEWUNINSTALL\n\n(quillview)\n");
+  EXPECT_NE(session.out.find("Resuming -QUILLVIEW command.\n" + kFullPrompt + "D\nCommand: (quillview)\n(500 0 0 1 1 0 -1)\n"),
+            std::string::npos)
+      << session.out;
+  EXPECT_NE(session.out.find("(quillview)\n(500 0 0 0 1 0 -1)\n"), std::string::npos) << session.out;
+  EXPECT_EQ(LoadCtrls(), 12u);
+  EXPECT_EQ(machine.ReadText(HKEY_CURRENT_USER, QuillviewDemandLoadKey() + u"\\Commands", u"Peek"), u"Peek");
+
+  // Outside the module's own commands, transparently too, it goes on to unload.
+  const SessionResult alone = Run(kLoad + "ARX\n'QUILLVIEWUNINSTALL\n?\n(quillview)\n");
+  EXPECT_NE(alone.out.find("; error: no function definition: QUILLVIEW"), std::string::npos) << alone.out;
+  EXPECT_FALSE(machine.KeyExists(HKEY_CURRENT_USER, QuillviewDemandLoadKey()));
 }
 
 TEST_F(QuillviewSessionTest, OnAutoCadLtUninstallHandsTheWorkToTheSiblingLibraryAndUnloads) {

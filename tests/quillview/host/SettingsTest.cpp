@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstddef>
 #include <string>
 
 #include "host/QuillviewApp.h"
@@ -116,6 +118,25 @@ TEST_F(SettingsTest, LongFaceNamesNeverOverflowTheFontRecord) {
   PutText(HKEY_CURRENT_USER, kSettings, u"FontTypeface", std::u16string(100, u'y'));
   app.LoadFont(font);
   EXPECT_EQ(std::u16string(font.lfFaceName), std::u16string(31, u'y'));
+}
+
+TEST_F(SettingsTest, AFaceNameThatFillsItsFieldIsStoredWithoutReadingPastIt) {
+  struct FontAndNeighbour {
+    LOGFONTW font{};
+    WCHAR after[4] = {u'Z', u'Z', u'Z', 0};
+  } record;
+  static_assert(offsetof(FontAndNeighbour, after) == sizeof(LOGFONTW));
+  std::fill(std::begin(record.font.lfFaceName), std::end(record.font.lfFaceName), u'x');
+  app.SaveFont(record.font);
+  EXPECT_EQ(ReadText(HKEY_CURRENT_USER, kSettings, u"FontTypeface"), std::u16string(LF_FACESIZE - 1, u'x'));
+  LOGFONTW applied{};
+  app.Scope().GetMainFont(applied);
+  EXPECT_EQ(std::u16string(applied.lfFaceName), std::u16string(LF_FACESIZE - 1, u'x'));
+
+  std::fill(std::begin(record.font.lfFaceName), std::end(record.font.lfFaceName), u'y');
+  record.font.lfFaceName[LF_FACESIZE - 2] = 0;
+  app.SaveFont(record.font);
+  EXPECT_EQ(ReadText(HKEY_CURRENT_USER, kSettings, u"FontTypeface"), std::u16string(LF_FACESIZE - 2, u'y'));
 }
 
 TEST_F(SettingsTest, TheFontTheScopeUsesFillsWhatIsNotStored) {
