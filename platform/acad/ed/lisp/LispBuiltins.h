@@ -1,4 +1,4 @@
-// The tables of built-in functions and special forms, one per group.
+// The tables of built-in functions and syntax forms (which take their operands unevaluated), one per group.
 #pragma once
 #include <span>
 
@@ -6,7 +6,7 @@
 
 namespace acadsim::lisp {
 
-std::span<const SpecialFormDefinition> SpecialForms();
+std::span<const SyntaxFormDefinition> SyntaxForms();
 std::span<const BuiltinDefinition> ArithmeticFunctions();
 std::span<const BuiltinDefinition> PredicateFunctions();
 std::span<const BuiltinDefinition> ListFunctions();

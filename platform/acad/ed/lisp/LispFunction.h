@@ -1,4 +1,4 @@
-// Function values: built-ins, special forms, defuns and lambdas, and functions outside the interpreter.
+// Function values: built-ins, syntax forms, defuns and lambdas, and functions outside the interpreter.
 #pragma once
 #include <string>
 #include <vector>
@@ -11,17 +11,17 @@ class Session;
 
 using BuiltinFn = Value (*)(Session& session, Args args);
 // Gets its operands unevaluated.
-using SpecialFormFn = Value (*)(Session& session, const Value& operands);
+using SyntaxFormFn = Value (*)(Session& session, const Value& operands);
 
 struct Function {
-  enum class Kind { Builtin, SpecialForm, User, Outside };
+  enum class Kind { Builtin, SyntaxForm, User, Outside };
   Kind kind = Kind::Builtin;
   // Upper-case; empty for a lambda.
   std::u16string name;
   // The number shown after "@" when the function prints, given in creation order so transcripts repeat.
   uint64_t serial = 0;
   BuiltinFn builtin = nullptr;
-  SpecialFormFn special = nullptr;
+  SyntaxFormFn syntax = nullptr;
   std::vector<Symbol*> parameters;
   std::vector<Symbol*> locals;
   Value body;
@@ -32,9 +32,9 @@ struct BuiltinDefinition {
   BuiltinFn fn;
 };
 
-struct SpecialFormDefinition {
+struct SyntaxFormDefinition {
   const char16_t* name;
-  SpecialFormFn fn;
+  SyntaxFormFn fn;
 };
 
 }  // namespace acadsim::lisp

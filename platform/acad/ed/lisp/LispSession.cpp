@@ -42,10 +42,10 @@ using ResbufChain = std::unique_ptr<resbuf, ReleaseResbuf>;
 
 Session::Session(const LispFunctionTable* documentFunctions) : m_documentFunctions(documentFunctions) {
   m_symbols.intern(u"PI")->value = std::numbers::pi;
-  for (const SpecialFormDefinition& form : SpecialForms()) {
+  for (const SyntaxFormDefinition& form : SyntaxForms()) {
     Symbol* symbol = m_symbols.intern(form.name);
-    std::shared_ptr<Function> fn = newFunction(Function::Kind::SpecialForm, symbol->name);
-    fn->special = form.fn;
+    std::shared_ptr<Function> fn = newFunction(Function::Kind::SyntaxForm, symbol->name);
+    fn->syntax = form.fn;
     symbol->value = FunctionRef(std::move(fn));
   }
   for (auto table : {ArithmeticFunctions(), PredicateFunctions(), ListFunctions(), StringFunctions(),
@@ -111,7 +111,7 @@ Value Session::eval(const Value& form) {
   const Cons* cell = AsCons(form);
   if (cell == nullptr) return form;
   FunctionRef fn = functionOf(cell->car);
-  if (fn->kind == Function::Kind::SpecialForm) return fn->special(*this, cell->cdr);
+  if (fn->kind == Function::Kind::SyntaxForm) return fn->syntax(*this, cell->cdr);
   std::vector<Value> args;
   const Value* rest = &cell->cdr;
   while (const Cons* arg = AsCons(*rest)) {
@@ -162,7 +162,7 @@ Value Session::callFunction(const Function& fn, Args args) {
       return callUser(fn, args);
     case Function::Kind::Outside:
       return callOutside(fn, args);
-    case Function::Kind::SpecialForm:
+    case Function::Kind::SyntaxForm:
       break;
   }
   Fail(u"bad function: " + fn.name);

@@ -113,17 +113,17 @@ Value Or(Session& session, const Value& operands) {
 }
 
 constexpr std::array kForms = {
-    SpecialFormDefinition{u"quote", Quote},     SpecialFormDefinition{u"function", FunctionForm},
-    SpecialFormDefinition{u"setq", Setq},       SpecialFormDefinition{u"defun", Defun},
-    SpecialFormDefinition{u"lambda", Lambda},   SpecialFormDefinition{u"if", If},
-    SpecialFormDefinition{u"cond", Cond},       SpecialFormDefinition{u"progn", Progn},
-    SpecialFormDefinition{u"while", While},     SpecialFormDefinition{u"repeat", Repeat},
-    SpecialFormDefinition{u"foreach", Foreach}, SpecialFormDefinition{u"and", And},
-    SpecialFormDefinition{u"or", Or},
+    SyntaxFormDefinition{u"quote", Quote},     SyntaxFormDefinition{u"function", FunctionForm},
+    SyntaxFormDefinition{u"setq", Setq},       SyntaxFormDefinition{u"defun", Defun},
+    SyntaxFormDefinition{u"lambda", Lambda},   SyntaxFormDefinition{u"if", If},
+    SyntaxFormDefinition{u"cond", Cond},       SyntaxFormDefinition{u"progn", Progn},
+    SyntaxFormDefinition{u"while", While},     SyntaxFormDefinition{u"repeat", Repeat},
+    SyntaxFormDefinition{u"foreach", Foreach}, SyntaxFormDefinition{u"and", And},
+    SyntaxFormDefinition{u"or", Or},
 };
 
 }  // namespace
 
-std::span<const SpecialFormDefinition> SpecialForms() { return kForms; }
+std::span<const SyntaxFormDefinition> SyntaxForms() { return kForms; }
 
 }  // namespace acadsim::lisp
