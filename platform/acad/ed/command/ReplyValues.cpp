@@ -1,9 +1,9 @@
 #include "ReplyValues.h"
 
 #include <cmath>
-#include <cstdlib>
 #include <vector>
 
+#include "../lisp/LispNumberText.h"
 #include "../lisp/UnitTextParsing.h"
 
 namespace acadsim::command {
@@ -65,25 +65,9 @@ std::optional<long long> ParseInteger(std::u16string_view text) {
 }
 
 std::optional<double> ParseReal(std::u16string_view text) {
-  size_t at = SkipSign(text, 0);
-  const size_t integerEnd = SkipDigits(text, at);
-  bool haveDigits = integerEnd > at;
-  at = integerEnd;
-  if (at < text.size() && text[at] == u'.') {
-    const size_t fractionEnd = SkipDigits(text, at + 1);
-    haveDigits = haveDigits || fractionEnd > at + 1;
-    at = fractionEnd;
-  }
-  if (!haveDigits) return std::nullopt;
-  if (at < text.size() && (text[at] == u'e' || text[at] == u'E')) {
-    const size_t exponentStart = SkipSign(text, at + 1);
-    const size_t exponentEnd = SkipDigits(text, exponentStart);
-    if (exponentEnd == exponentStart) return std::nullopt;
-    at = exponentEnd;
-  }
-  if (at != text.size()) return std::nullopt;
-  const std::string ascii(text.begin(), text.end());
-  const double value = std::strtod(ascii.c_str(), nullptr);
+  // The decimal numbers AutoLISP reads, so a value typed and one given through AutoLISP read alike.
+  if (text.empty() || lisp::ScanNumber(text).length != text.size()) return std::nullopt;
+  const double value = lisp::RealOf(text);
   if (!std::isfinite(value)) return std::nullopt;
   return value;
 }
