@@ -5,6 +5,7 @@
 
 #include "DrawingEntities.h"
 #include "EntityListing.h"
+#include "LoadedModule.h"
 #include "acadsim/CommandLine.h"
 #include "acadsim/DxfReader.h"
 #include "dbapserv.h"
@@ -12,18 +13,9 @@
 #include "qvwide.h"
 #include <windows.h>
 #include "quillview/QuillviewApi.h"
-#include "rxdlinkr.h"
-#include "rxregsvc.h"
 
 namespace acadsim {
 namespace {
-
-std::u16string defaultModulePath() {
-  WCHAR path[MAX_PATH];
-  DWORD n = GetModuleFileNameW(nullptr, path, MAX_PATH);
-  std::u16string self(path, n < MAX_PATH ? n : 0);
-  return self.substr(0, self.find_last_of(u'/') + 1) + u"quillview.arx";
-}
 
 // The entities the handles name, in the order given; unknown ones are reported.
 std::vector<AcDbObjectId> entitiesOfHandles(AcDbDatabase& db, const std::vector<std::string>& handles,
@@ -43,28 +35,6 @@ std::vector<AcDbObjectId> entitiesOfHandles(AcDbDatabase& db, const std::vector<
   }
   return ids;
 }
-
-// Loads the module as the host loads ARX modules, and unloads it again when done.
-class LoadedModule {
- public:
-  explicit LoadedModule(std::u16string path) : m_path(std::move(path)) {
-    m_loaded = acrxDynamicLinker->loadModule(m_path.c_str(), true);
-  }
-  ~LoadedModule() {
-    if (m_loaded) acrxDynamicLinker->unloadModule(m_path.c_str());
-  }
-  LoadedModule(const LoadedModule&) = delete;
-  LoadedModule& operator=(const LoadedModule&) = delete;
-  QuillviewDescribeEntityFn describeEntry() const {
-    if (!m_loaded) return nullptr;
-    return reinterpret_cast<QuillviewDescribeEntityFn>(
-        acrxDynamicLinker->getSymbolAddress(m_path.c_str(), u"" QUILLVIEW_DESCRIBE_ENTITY_EXPORT));
-  }
-
- private:
-  std::u16string m_path;
-  bool m_loaded = false;
-};
 
 // Makes the drawing the working database while it lives.
 class WorkingDatabase {
@@ -93,9 +63,10 @@ int RunDescribe(const DescribeOptions& options, std::ostream& out, std::ostream&
   }
   WorkingDatabase working(&db);
 
-  const std::u16string modulePath = options.modulePath.empty() ? defaultModulePath() : Utf8ToWide(options.modulePath);
+  const std::u16string modulePath = options.modulePath.empty() ? DefaultModulePath() : Utf8ToWide(options.modulePath);
   LoadedModule module(modulePath);
-  QuillviewDescribeEntityFn describeEntity = module.describeEntry();
+  auto describeEntity =
+      reinterpret_cast<QuillviewDescribeEntityFn>(module.Symbol(u"" QUILLVIEW_DESCRIBE_ENTITY_EXPORT));
   if (!describeEntity) {
     err << "cannot load the module " << WideToUtf8(modulePath) << "\n";
     return 1;

@@ -5,6 +5,8 @@
 
 #include "DescribeCommand.h"
 #include "DescribeOptions.h"
+#include "RenderCommand.h"
+#include "RenderOptions.h"
 #include "SessionCommand.h"
 #include "SessionOptions.h"
 
@@ -14,6 +16,8 @@ const char kUsage[] =
     "usage: acadsim [DRAWING] [--product P] [--home DIR] [--admin]\n"
     "       acadsim run SCRIPT [--drawing FILE] [--product P] [--home DIR] [--admin]\n"
     "       acadsim describe DRAWING [--handle H]... [--space model|paper|all] [--module PATH]\n"
+    "       acadsim render (--html TEXT | --file FILE) [--css FILE] [--font \"FACE,HEIGHT\"] [--width N]\n"
+    "              -o OUT.png [--module PATH]\n"
     "       acadsim --help\n"
     "\n"
     "(no command)  The interactive command line, with line editing and history: commands, answers to their\n"
@@ -44,6 +48,18 @@ const char kUsage[] =
     "  --module PATH   the module to load instead of the quillview.arx beside acadsim\n"
     "  What the host's command line shows meanwhile goes to standard error.\n"
     "\n"
+    "render    Paints markup as the scope window paints it: the font applied to the style sheet as the scope\n"
+    "          window applies it, the markup measured, the window (its one-pixel border, the tooltip colours)\n"
+    "          painted at the measured size plus 4 pixels each way and written to OUT.png. Prints \"W H\", the\n"
+    "          measured size. For previewing the markup that extenders add to descriptions.\n"
+    "  --html TEXT     the markup itself\n"
+    "  --file FILE     the markup from a UTF-8 file\n"
+    "  --css FILE      a style sheet (UTF-8) applied after the font\n"
+    "  --font F,H      the scope's font: face F, lfHeight H (negative: the character height in pixels);\n"
+    "                  default the settings' default font, Arial -12\n"
+    "  --width N       the renderer's maximum width in pixels, for word wrap (the scope window sets none)\n"
+    "  --module PATH   the module to load instead of the quillview.arx beside acadsim\n"
+    "\n"
     "A drawing that cannot be read is reported as FILE:LINE: reason (FILE: byte N: reason for binary DXF),\n"
     "exit code 1.\n";
 
@@ -63,6 +79,15 @@ int main(int argc, char** argv) {
       return 2;
     }
     return acadsim::RunDescribe(options, std::cout, std::cerr);
+  }
+  if (!args.empty() && args[0] == "render") {
+    acadsim::RenderOptions options;
+    std::string error;
+    if (!acadsim::ParseRenderOptions({args.begin() + 1, args.end()}, options, error)) {
+      std::cerr << "acadsim render: " << error << "\n" << kUsage;
+      return 2;
+    }
+    return acadsim::RunRender(options, std::cout, std::cerr);
   }
   const bool script = !args.empty() && args[0] == "run";
   acadsim::SessionOptions options;

@@ -29,6 +29,8 @@ class CQuillviewApp : public CComClientManager<CQuillviewApp> {
   bool SetAutoLoad(bool autoLoad);
   bool SetShowButton(bool showButton);
   int SetButtonPosition(int position);
+  // The font of a fresh installation: what LoadFont gives with nothing stored.
+  static LOGFONTW DefaultFont();
   // The stored font over the scope window's current one; missing values give the defaults.
   void LoadFont(LOGFONTW& font);
   // Gives the font to the scope window and writes its five stored fields.

@@ -113,6 +113,16 @@ int CQuillviewApp::SetButtonPosition(int position) {
   return previous;
 }
 
+LOGFONTW CQuillviewApp::DefaultFont() {
+  LOGFONTW font{};
+  SetFaceName(font, kDefaultFace);
+  font.lfHeight = kDefaultHeight;
+  font.lfWeight = kDefaultWeight;
+  font.lfPitchAndFamily = kDefaultPitchAndFamily;
+  font.lfCharSet = ANSI_CHARSET;
+  return font;
+}
+
 void CQuillviewApp::LoadFont(LOGFONTW& font) {
   if (m_scope != nullptr) m_scope->GetMainFont(font);
   SettingsForReading stored;

@@ -33,6 +33,8 @@ DWORD WINAPI GetLastError(void);
 void WINAPI SetLastError(DWORD dwErrCode);
 
 HMODULE WINAPI LoadLibraryW(LPCWSTR lpLibFileName);
+#define LOAD_LIBRARY_AS_DATAFILE 0x00000002
+HMODULE WINAPI LoadLibraryExW(LPCWSTR lpLibFileName, HANDLE hFile, DWORD dwFlags);
 BOOL WINAPI FreeLibrary(HMODULE hLibModule);
 FARPROC WINAPI GetProcAddress(HMODULE hModule, LPCSTR lpProcName);
 DWORD WINAPI GetModuleFileNameW(HMODULE hModule, LPWSTR lpFilename, DWORD nSize);
@@ -52,6 +54,9 @@ int WINAPI lstrlenW(LPCWSTR lpString);
 int WINAPI lstrcmpW(LPCWSTR lpString1, LPCWSTR lpString2);
 int WINAPI lstrcmpiW(LPCWSTR lpString1, LPCWSTR lpString2);
 LPWSTR WINAPI lstrcpynW(LPWSTR lpString1, LPCWSTR lpString2, int iMaxLength);
+
+// The simulated machine's Windows folder.
+UINT WINAPI GetWindowsDirectoryW(LPWSTR lpBuffer, UINT uSize);
 
 // The process environment, read from the host process's own environment.
 DWORD WINAPI ExpandEnvironmentStringsW(LPCWSTR lpSrc, LPWSTR lpDst, DWORD nSize);

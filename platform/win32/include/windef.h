@@ -25,6 +25,7 @@ typedef uint16_t USHORT;
 typedef unsigned int UINT;
 typedef UINT* PUINT;
 typedef int INT;
+typedef INT* LPINT;
 typedef float FLOAT;
 typedef int64_t LONGLONG;
 typedef uint64_t ULONGLONG;
@@ -44,8 +45,10 @@ typedef UINT_PTR WPARAM;
 typedef LONG_PTR LPARAM;
 typedef LONG_PTR LRESULT;
 
+#ifndef TRUE  // glib defines them too, to the same values
 #define TRUE 1
 #define FALSE 0
+#endif
 #define CONST const
 #define WINAPI
 #define APIENTRY
@@ -64,6 +67,45 @@ typedef void* HGLOBAL;
 typedef void* HANDLE;
 
 typedef INT_PTR(WINAPI* FARPROC)();
+
+// Window and GDI handles.
+DECLARE_HANDLE(HWND);
+DECLARE_HANDLE(HDC);
+typedef void* HGDIOBJ;  // any GDI object, as Windows declares it
+DECLARE_HANDLE(HFONT);
+DECLARE_HANDLE(HPEN);
+DECLARE_HANDLE(HBRUSH);
+DECLARE_HANDLE(HBITMAP);
+DECLARE_HANDLE(HRGN);
+DECLARE_HANDLE(HICON);
+typedef HICON HCURSOR;  // cursors are icons with a hot spot, as on Windows
+DECLARE_HANDLE(HMONITOR);
+
+typedef DWORD COLORREF;
+typedef DWORD* LPCOLORREF;
+
+typedef struct tagPOINT {
+  LONG x;
+  LONG y;
+} POINT, *PPOINT, *LPPOINT;
+
+typedef struct tagSIZE {
+  LONG cx;
+  LONG cy;
+} SIZE, *PSIZE, *LPSIZE;
+
+typedef struct tagRECT {
+  LONG left;
+  LONG top;
+  LONG right;
+  LONG bottom;
+} RECT, *PRECT, *LPRECT;
+typedef const RECT* LPCRECT;
+
+#define RGB(r, g, b) ((COLORREF)(((BYTE)(r) | ((WORD)((BYTE)(g)) << 8)) | (((DWORD)(BYTE)(b)) << 16)))
+#define GetRValue(rgb) ((BYTE)(rgb))
+#define GetGValue(rgb) ((BYTE)(((WORD)(rgb)) >> 8))
+#define GetBValue(rgb) ((BYTE)((rgb) >> 16))
 
 #define MAKELANGID(p, s) ((((WORD)(s)) << 10) | (WORD)(p))
 #define PRIMARYLANGID(lgid) ((WORD)(lgid) & 0x3ff)

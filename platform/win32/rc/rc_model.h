@@ -19,8 +19,12 @@ struct Resource {
   std::string where;  // "file:line" of its definition, for messages
 };
 
+inline constexpr uint32_t kRtCursor = 1;
 inline constexpr uint32_t kRtBitmap = 2;
+inline constexpr uint32_t kRtIcon = 3;
 inline constexpr uint32_t kRtString = 6;
 inline constexpr uint32_t kRtRcdata = 10;
+inline constexpr uint32_t kRtGroupCursor = 12;
+inline constexpr uint32_t kRtGroupIcon = 14;
 inline constexpr uint32_t kRtVersion = 16;
 inline constexpr uint32_t kRtHtml = 23;

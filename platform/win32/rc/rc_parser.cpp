@@ -3,6 +3,7 @@
 #include <fstream>
 #include <iterator>
 
+#include "icon_group.h"
 #include "qvwide.h"
 
 namespace fs = std::filesystem;
@@ -160,10 +161,14 @@ void RcParser::parseResource() {
   resource.name = parseResId();
   resource.language = language_;
   RcToken typeToken = lexer_.next();
-  static const char* const unsupported[] = {"DIALOG", "DIALOGEX", "MENU", "MENUEX", "ACCELERATORS", "ICON",
-                                            "CURSOR", "FONT", "MESSAGETABLE", "TEXTINCLUDE", "TOOLBAR", "DLGINIT"};
+  static const char* const unsupported[] = {"DIALOG", "DIALOGEX", "MENU", "MENUEX", "ACCELERATORS",
+                                            "FONT", "MESSAGETABLE", "TEXTINCLUDE", "TOOLBAR", "DLGINIT"};
   for (const char* keyword : unsupported)
     if (isKeyword(typeToken, keyword)) throw RcError(typeToken.where, typeToken.text + " resources are not supported");
+  if (isKeyword(typeToken, "ICON") || isKeyword(typeToken, "CURSOR")) {
+    parseIconGroup(std::move(resource), isKeyword(typeToken, "CURSOR"));
+    return;
+  }
   if (isKeyword(typeToken, "VERSIONINFO")) {
     resource.type.id = kRtVersion;
     parseVersionInfo(resource);
@@ -198,6 +203,37 @@ std::vector<uint8_t> RcParser::readDataFile(uint32_t type) {
     data.erase(data.begin(), data.begin() + 14);
   }
   return data;
+}
+
+// Each image becomes its own RT_ICON (RT_CURSOR) resource, numbered on from the highest of that type so far,
+// and the group resource under the script's name lists them.
+void RcParser::parseIconGroup(Resource group, bool cursor) {
+  skipMemoryFlags();
+  std::string fileWhere = lexer_.peek().where;
+  std::vector<uint8_t> file = readDataFile(0);
+  const uint32_t imageType = cursor ? kRtCursor : kRtIcon;
+  uint32_t firstId = 1;
+  for (const Resource& other : resources_)
+    if (other.type.id == imageType && other.type.name.empty() && other.name.name.empty() && other.name.id >= firstId)
+      firstId = other.name.id + 1;
+  IconGroupResources split;
+  try {
+    split = SplitIconFile(file, cursor, firstId);
+  } catch (const std::invalid_argument& e) {
+    throw RcError(fileWhere, "'" + dataFiles_.back().string() + "' " + e.what());
+  }
+  for (size_t i = 0; i < split.images.size(); ++i) {
+    Resource image;
+    image.type.id = imageType;
+    image.name.id = firstId + static_cast<uint32_t>(i);
+    image.language = group.language;
+    image.data = std::move(split.images[i]);
+    image.where = group.where;
+    addResource(std::move(image));
+  }
+  group.type.id = cursor ? kRtGroupCursor : kRtGroupIcon;
+  group.data = std::move(split.group);
+  addResource(std::move(group));
 }
 
 void RcParser::parseVersionInfo(Resource& resource) {

@@ -1,5 +1,5 @@
 // Parses the supported subset of a Windows resource script into resources:
-// LANGUAGE, STRINGTABLE, VERSIONINFO, BITMAP, RCDATA and user-defined types from files.
+// LANGUAGE, STRINGTABLE, VERSIONINFO, BITMAP, ICON, CURSOR, RCDATA and user-defined types from files.
 #pragma once
 #include <filesystem>
 #include <vector>
@@ -21,6 +21,7 @@ class RcParser {
   void parseStringTable();
   void parseResource();
   void parseVersionInfo(Resource& resource);
+  void parseIconGroup(Resource group, bool cursor);
   std::vector<VersionNode> parseVersionBlockBody();
   std::vector<uint8_t> readDataFile(uint32_t type);
   ResId parseResId();

@@ -1,5 +1,7 @@
 #include "module_loader.h"
 
+#include "gdi/data_file_module.h"
+
 #include <dlfcn.h>
 #include <link.h>
 #include <unistd.h>
@@ -205,6 +207,7 @@ extern "C" BOOL WINAPI FreeLibrary(HMODULE hLibModule) {
   std::unique_lock<std::recursive_mutex> guard(loaderLock());
   auto it = loadedModules().find(hLibModule);
   if (it == loadedModules().end()) {
+    if (ReleaseDataFile(hLibModule)) return TRUE;
     LoadedObject object;
     if (hLibModule && FindLoadedObject(hLibModule, object)) return TRUE;  // loaded with the process: stays
     SetLastError(ERROR_MOD_NOT_FOUND);

@@ -1,5 +1,7 @@
 #include "resource_directory.h"
 
+#include "gdi/data_file_module.h"
+
 #include <cstring>
 
 #include "module_loader.h"
@@ -38,6 +40,7 @@ ResourceDirectory::ResourceDirectory(const uint8_t* data, size_t size) {
 }
 
 ResourceDirectory ResourceDirectory::OfModule(HMODULE module) {
+  if (const std::vector<uint8_t>* blob = DataFileResources(module)) return ResourceDirectory(blob->data(), blob->size());
   const void* blob = ModuleOwnSymbol(module, qvres::kSymbolName);
   if (!blob) return {};
   qvres::Header header;

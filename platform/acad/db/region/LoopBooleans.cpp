@@ -123,7 +123,7 @@ void appendRingLoop(const BgRing& ring, std::vector<BoundaryLoop>& loops) {
   pieces.reserve(ring.size());
   for (size_t i = 0; i + 1 < ring.size(); ++i) {
     AcGePoint2d p(ring[i].x(), ring[i].y()), q(ring[i + 1].x(), ring[i + 1].y());
-    if (p.distanceTo(q) > 0.0) pieces.emplace_back(std::in_place_type<LinePiece>, p, q);
+    if (p.distanceTo(q) > 0.0) pieces.emplace_back(LinePiece{p, q});
   }
   if (pieces.size() >= 3) loops.emplace_back(std::move(pieces));
 }

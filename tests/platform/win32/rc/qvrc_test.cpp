@@ -7,6 +7,8 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace fs = std::filesystem;
 
@@ -18,14 +20,18 @@ struct RcResult {
   std::string source;
 };
 
-// Runs qvrc on a script written to a fresh folder; the output is its standard error.
-RcResult compile(const std::string& script) {
+// Runs qvrc on a script written to a fresh folder, with the test icon and cursor files and any other files
+// given; the output is its standard error.
+RcResult compile(const std::string& script, const std::vector<std::pair<std::string, std::string>>& files = {}) {
   static int counter = 0;
   fs::path dir = fs::temp_directory_path() / ("qvrc_test_" + std::to_string(getpid()) + "_" + std::to_string(++counter));
   fs::create_directories(dir);
   std::ofstream(dir / "test.rc") << script;
   std::ofstream(dir / "data.bin") << "DATA";
   std::ofstream(dir / "ids.h") << "#pragma once\n#define IDS_A 7\n#define IDS_B (IDS_A + 1)\n";
+  for (const char* image : {"two_sizes.ico", "diagonal.cur"})
+    fs::copy_file(fs::path(QV_TEST_SOURCE_DIR) / "image_format/data" / image, dir / image);
+  for (const auto& [name, content] : files) std::ofstream(dir / name, std::ios::binary) << content;
   std::string command = std::string(QV_BIN_DIR) + "/qvrc -o " + (dir / "out.cpp").string() + " " +
                         (dir / "test.rc").string() + " 2>&1";
   RcResult result;
@@ -47,7 +53,9 @@ TEST(Qvrc, CompilesAValidScript) {
       "#include \"ids.h\"\n"
       "STRINGTABLE { IDS_A \"a\" IDS_B, \"b\" }\n"
       "1 RCDATA PRELOAD \"data.bin\"\n"
-      "2 REGISTRY \"data.bin\"\n");
+      "2 REGISTRY \"data.bin\"\n"
+      "3 ICON \"two_sizes.ico\"\n"
+      "4 CURSOR \"diagonal.cur\"\n");
   EXPECT_EQ(r.exitCode, 0) << r.output;
   EXPECT_NE(r.source.find("qv_resource_data"), std::string::npos);
   EXPECT_NE(r.source.find(".qvrsrc"), std::string::npos);
@@ -71,6 +79,16 @@ TEST(Qvrc, ReportsErrorsWithFileAndLine) {
   EXPECT_NE(r.output.find("test.rc:1: error: cannot open"), std::string::npos) << r.output;
   r = compile("1 BITMAP \"data.bin\"\n");
   EXPECT_NE(r.output.find("is not a BMP file"), std::string::npos) << r.output;
+  r = compile("1 ICON \"data.bin\"\n");
+  EXPECT_NE(r.output.find("test.rc:1: error: '"), std::string::npos) << r.output;
+  EXPECT_NE(r.output.find("data.bin' is not an icon file"), std::string::npos) << r.output;
+  r = compile("1 CURSOR \"two_sizes.ico\"\n");
+  EXPECT_NE(r.output.find("two_sizes.ico' is not a cursor file"), std::string::npos) << r.output;
+  std::string pastEnd("\0\0\1\0\1\0\x10\x10\0\0\1\0\x20\0\x28\0\0\0\x16\0\0\0", 22);
+  r = compile("1 ICON \"cut.ico\"\n", {{"cut.ico", pastEnd}});
+  EXPECT_NE(r.output.find("cut.ico' is damaged: image 1 lies outside the file"), std::string::npos) << r.output;
+  r = compile("1 ICON \"cut.ico\"\n", {{"cut.ico", pastEnd.substr(0, 12)}});
+  EXPECT_NE(r.output.find("cut.ico' is damaged: its directory is cut short"), std::string::npos) << r.output;
   r = compile("1 DIALOGEX 0, 0, 10, 10\n");
   EXPECT_NE(r.output.find("DIALOGEX resources are not supported"), std::string::npos) << r.output;
   r = compile("1 RCDATA \"data.bin\"\n1 RCDATA \"data.bin\"\n");

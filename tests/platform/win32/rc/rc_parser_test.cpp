@@ -5,7 +5,9 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 
+#include "image_format/image_decode.h"
 #include "rc_lexer.h"
 #include "rc_parser.h"
 #include "resource_format.h"
@@ -135,6 +137,92 @@ TEST_F(RcParserTest, VersionValuesOfNumbers) {
   EXPECT_NE(std::search(data.begin(), data.end(), std::begin(translation), std::end(translation)), data.end());
   const uint8_t wide[] = {0x78, 0x56, 0x34, 0x12};
   EXPECT_NE(std::search(data.begin(), data.end(), std::begin(wide), std::end(wide)), data.end());
+}
+
+namespace {
+
+uint32_t word(const std::vector<uint8_t>& data, size_t at) { return data[at] | (data[at + 1] << 8); }
+uint32_t dword(const std::vector<uint8_t>& data, size_t at) { return word(data, at) | (word(data, at + 2) << 16); }
+
+std::vector<uint8_t> readImageData(const char* name) {
+  std::ifstream in(std::string(QV_TEST_SOURCE_DIR) + "/image_format/data/" + name, std::ios::binary);
+  return std::vector<uint8_t>((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+}
+
+}  // namespace
+
+TEST_F(RcParserTest, IconFileBecomesOneResourcePerImageAndAGroup) {
+  fs::copy_file(fs::path(QV_TEST_SOURCE_DIR) / "image_format/data/two_sizes.ico", dir_ / "two_sizes.ico");
+  auto resources = parse("1 ICON \"two_sizes.ico\"\nApp ICON DISCARDABLE \"two_sizes.ico\"\n");
+  ASSERT_EQ(resources.size(), 6u);
+  std::vector<uint8_t> file = readImageData("two_sizes.ico");
+  const Resource* small = find(resources, kRtIcon, 1, 0);
+  ASSERT_NE(small, nullptr);
+  auto firstImage = file.begin() + dword(file, 6 + 12);
+  EXPECT_EQ(small->data, std::vector<uint8_t>(firstImage, firstImage + dword(file, 6 + 8)));
+  EXPECT_NE(find(resources, kRtIcon, 4, 0), nullptr);
+
+  const Resource* group = find(resources, kRtGroupIcon, 1, 0);
+  ASSERT_NE(group, nullptr);
+  const std::vector<uint8_t>& g = group->data;
+  ASSERT_EQ(g.size(), 6u + 2 * 14);
+  EXPECT_EQ(word(g, 0), 0u);
+  EXPECT_EQ(word(g, 2), 1u);
+  EXPECT_EQ(word(g, 4), 2u);
+  EXPECT_EQ(std::vector<uint8_t>(g.begin() + 6, g.begin() + 10), (std::vector<uint8_t>{16, 16, 16, 0}));
+  EXPECT_EQ(word(g, 6 + 4), 1u);                  // planes
+  EXPECT_EQ(word(g, 6 + 6), 4u);                  // bit count
+  EXPECT_EQ(dword(g, 6 + 8), small->data.size());
+  EXPECT_EQ(word(g, 6 + 12), 1u);                 // RT_ICON id
+  EXPECT_EQ(word(g, 20 + 6), 32u);
+  EXPECT_EQ(word(g, 20 + 12), 2u);
+
+  const Resource* named = nullptr;
+  for (const Resource& r : resources)
+    if (r.type.id == kRtGroupIcon && r.name.name == u"APP") named = &r;
+  ASSERT_NE(named, nullptr);
+  EXPECT_EQ(word(named->data, 6 + 12), 3u);  // numbered on across the script
+  EXPECT_EQ(word(named->data, 20 + 12), 4u);
+
+  // The decoders read what the compiler wrote.
+  auto entry = win32::PickIconGroupEntry(g.data(), g.size(), 0, 0);
+  ASSERT_TRUE(entry);
+  EXPECT_EQ(entry->offsetOrId, 2u);
+  const Resource* large = find(resources, kRtIcon, entry->offsetOrId, 0);
+  auto icon = win32::DecodeIconImage(large->data.data(), large->data.size(), false);
+  ASSERT_TRUE(icon);
+  EXPECT_EQ(icon->image.width, 32);
+}
+
+TEST_F(RcParserTest, CursorFileImagesStartWithTheHotSpot) {
+  fs::copy_file(fs::path(QV_TEST_SOURCE_DIR) / "image_format/data/diagonal.cur", dir_ / "diagonal.cur");
+  auto resources = parse("LANGUAGE 9, 1\n5 CURSOR \"diagonal.cur\"\n6 CURSOR \"diagonal.cur\"\n");
+  ASSERT_EQ(resources.size(), 4u);
+  std::vector<uint8_t> file = readImageData("diagonal.cur");
+  const Resource* image = find(resources, kRtCursor, 1, 0x0409);
+  ASSERT_NE(image, nullptr);
+  EXPECT_EQ(word(image->data, 0), 2u);
+  EXPECT_EQ(word(image->data, 2), 3u);
+  EXPECT_EQ(std::vector<uint8_t>(image->data.begin() + 4, image->data.end()), std::vector<uint8_t>(file.begin() + 22, file.end()));
+  EXPECT_NE(find(resources, kRtCursor, 2, 0x0409), nullptr);
+
+  const Resource* group = find(resources, kRtGroupCursor, 5, 0x0409);
+  ASSERT_NE(group, nullptr);
+  const std::vector<uint8_t>& g = group->data;
+  ASSERT_EQ(g.size(), 6u + 14);
+  EXPECT_EQ(word(g, 2), 2u);
+  EXPECT_EQ(word(g, 6), 16u);      // width
+  EXPECT_EQ(word(g, 8), 32u);      // height, counting the mask
+  EXPECT_EQ(word(g, 10), 1u);      // planes, from the image's header
+  EXPECT_EQ(word(g, 12), 1u);      // bit count, likewise
+  EXPECT_EQ(dword(g, 14), image->data.size());
+  EXPECT_EQ(word(g, 18), 1u);
+  EXPECT_EQ(word(find(resources, kRtGroupCursor, 6, 0x0409)->data, 18), 2u);
+
+  auto cursor = win32::DecodeIconImage(image->data.data(), image->data.size(), true);
+  ASSERT_TRUE(cursor);
+  EXPECT_EQ(cursor->hotX, 2);
+  EXPECT_EQ(cursor->hotY, 3);
 }
 
 TEST(VersionBlock, ChildrenAreDwordAligned) {
