@@ -42,6 +42,10 @@ TEST_F(HtmlBadInput, MegabyteAttributesAndAbsurdLengths) {
   EXPECT_GT(Render(u"a<br 99999999>b<t 99999999>c").cy, 0);
 }
 
+TEST_F(HtmlBadInput, ImagesFromFoldersDrawNothing) {
+  EXPECT_EQ(Render(u"a<bmp file=/><icon file=/tmp><ilst file=/ cx=4>").cx, surface.TextExtent(u"a", 13).cx + 1);
+}
+
 TEST_F(HtmlBadInput, TablesWithAbsurdSpansAndDepth) {
   EXPECT_GT(Render(u"<table><tr><td colspan=99999999 rowspan=99999999>a</td></tr><tr><td>b</td></tr></table>").cx, 0);
   std::u16string nested;

@@ -1,5 +1,5 @@
-// Images in the markup: bitmaps from files and handles, image lists, sizes, masks and looks, checked through
-// the measured size and the drawn pixels.
+// Resources in the markup: bitmaps from files and handles, image lists, sizes, masks and looks, checked
+// through the measured size and the drawn pixels; string resources, through the measured text.
 #include <gtest/gtest.h>
 
 #include <commctrl.h>
@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "HtmlTestSurface.h"
+#include "QuillviewTestSupport.h"
 #include "qvwide.h"
 
 namespace {
@@ -163,6 +164,36 @@ TEST_F(HtmlImage, HandlesAreReadWithAllTheirBits) {
   ImageList_Destroy(list);
   DeleteObject(strip);
   DeleteObject(bitmap);
+}
+
+TEST_F(HtmlImage, AnIconHandleIsDrawnAtItsSize) {
+  HBITMAP colour = static_cast<HBITMAP>(
+      LoadImageW(nullptr, Wide(HalvesPath()).c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE | LR_CREATEDIBSECTION));
+  const BYTE opaque[16] = {};  // a monochrome mask of zeros: every pixel shows the colour bitmap
+  HBITMAP mask = CreateBitmap(8, 6, 1, 1, opaque);
+  ICONINFO info{TRUE, 0, 0, mask, colour};
+  HICON icon = CreateIconIndirect(&info);
+  ASSERT_NE(icon, nullptr);
+  const SIZE size = surface.Render(
+      drawer, u"<icon handle=" + FormatW(u"%llu", static_cast<unsigned long long>(reinterpret_cast<UINT_PTR>(icon))) + u">");
+  EXPECT_EQ(size.cx, 8 + 1);
+  EXPECT_EQ(size.cy, 6 + 1);
+  EXPECT_EQ(surface.Pixel(1, 1), kRed);
+  EXPECT_EQ(surface.Pixel(6, 4), kBlue);
+  DestroyIcon(icon);
+  DeleteObject(mask);
+  DeleteObject(colour);
+}
+
+TEST(HtmlStringTag, DrawsAStringResourceOfTheNamedModuleAsText) {
+  HtmlTestSurface surface;
+  CHtmlDrawer drawer;
+  const std::u16string module = ModulePath("quillview.arx");
+  const SIZE size = surface.Measure(drawer, u"<string iddll=3 srcdll=\"" + module + u"\">!");
+  EXPECT_EQ(size.cx, surface.TextExtent(u"Quillview!", 13).cx + 1);
+  EXPECT_EQ(surface.Measure(drawer, u"<string iddll=9999 srcdll=\"" + module + u"\">!").cx,
+            surface.TextExtent(u"!", 13).cx + 1);
+  EXPECT_EQ(surface.Measure(drawer, u"<string iddll=3 srcdll=/no/such.dll>!").cx, surface.TextExtent(u"!", 13).cx + 1);
 }
 
 }  // namespace

@@ -1,7 +1,8 @@
 // LoadImageW, LoadBitmapW, LoadIconW, LoadCursorW, CopyImage: bitmaps, icons and cursors from a module's
 // resources or from files, decoded by the image formats' decoders.
+#include <cstdint>
+#include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <map>
 #include <tuple>
 #include <vector>
@@ -19,13 +20,33 @@ using namespace win32;
 
 namespace {
 
+// Image files beyond this are refused rather than read into memory.
+constexpr std::uintmax_t kMaxImageFileBytes = 64u << 20;
+
+// A folder is no file to Windows either: it answers ERROR_ACCESS_DENIED.
 bool readFile(LPCWSTR name, std::vector<uint8_t>& bytes) {
-  std::ifstream in(ToNativePath(name), std::ios::binary);
-  if (!in) {
+  const std::filesystem::path path = ToNativePath(name);
+  std::error_code error;
+  const std::filesystem::file_status status = std::filesystem::status(path, error);
+  if (error || !std::filesystem::exists(status)) {
     SetLastError(ERROR_FILE_NOT_FOUND);
     return false;
   }
-  bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  const std::uintmax_t size = std::filesystem::is_regular_file(status) ? std::filesystem::file_size(path, error) : 0;
+  if (!std::filesystem::is_regular_file(status) || error) {
+    SetLastError(ERROR_ACCESS_DENIED);
+    return false;
+  }
+  if (size > kMaxImageFileBytes) {
+    SetLastError(ERROR_NOT_ENOUGH_MEMORY);
+    return false;
+  }
+  std::ifstream in(path, std::ios::binary);
+  bytes.resize(static_cast<size_t>(size));
+  if (!in || !in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()))) {
+    SetLastError(ERROR_ACCESS_DENIED);
+    return false;
+  }
   return true;
 }
 

@@ -62,6 +62,13 @@ TEST(LoadImageW, MissingFileFailsWithFileNotFound) {
   EXPECT_EQ(LoadImageW(nullptr, u"/no/such/file.ico", IMAGE_ICON, 0, 0, LR_LOADFROMFILE), nullptr);
 }
 
+TEST(LoadImageW, AFolderIsNoFile) {
+  SetLastError(0);
+  EXPECT_EQ(LoadImageW(nullptr, u"/", IMAGE_ICON, 0, 0, LR_LOADFROMFILE), nullptr);
+  EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_ACCESS_DENIED));
+  EXPECT_EQ(LoadImageW(nullptr, u"/tmp", IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE), nullptr);
+}
+
 TEST(LoadImageW, NotAnImageFails) {
   std::string path = gditest::WriteTempFile("bad.bmp", {'x', 'y', 'z'});
   EXPECT_EQ(LoadImageW(nullptr, Utf8ToWide(path).c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE), nullptr);
