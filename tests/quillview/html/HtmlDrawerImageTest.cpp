@@ -185,6 +185,18 @@ TEST_F(HtmlImage, AnIconHandleIsDrawnAtItsSize) {
   DeleteObject(colour);
 }
 
+TEST_F(HtmlImage, ATableBackgroundIsTheImageTiled) {
+  const SIZE size = surface.Render(drawer, u"<table width=20 cellspacing=0 cellpadding=0 background=\"" +
+                                               Wide(HalvesPath()) + u"\"><tr><td>&nbsp;</td></tr></table>");
+  ASSERT_EQ(size.cx, 20 + 1);
+  ASSERT_GT(size.cy, 7);
+  EXPECT_EQ(surface.Pixel(1, 1), kRed);
+  EXPECT_EQ(surface.Pixel(5, 1), kBlue);
+  EXPECT_EQ(surface.Pixel(9, 1), kRed);   // the second tile across
+  EXPECT_EQ(surface.Pixel(13, 7), kBlue);  // and down
+  EXPECT_EQ(surface.Pixel(20, 1), kWhite);
+}
+
 TEST(HtmlStringTag, DrawsAStringResourceOfTheNamedModuleAsText) {
   HtmlTestSurface surface;
   CHtmlDrawer drawer;

@@ -148,6 +148,34 @@ TEST_F(HtmlLayout, AVerticalGradientRunsFromTopToBottom) {
   EXPECT_LT(GetGValue(bottom), 35);
 }
 
+TEST_F(HtmlLayout, WhatIsDrawnStaysInsideTheMeasuredSize) {
+  const struct {
+    int maxWidth;
+    const char16_t* text;
+  } cases[] = {
+      {0, u"<b>Bold</b> and plain text<br><h2>Header</h2>"},
+      {120, u"<justify>some words to wrap across the lines of a narrow box</justify>"},
+      {0, u"<table border=2><tr><td>a</td><td bgcolor=red>bb</td></tr><tr><td colspan=2>wide</td></tr></table>after"},
+      {0, u"x<sub>2</sub> y<sup>3</sup> <font size=30px>z</font>"},
+      {0, u"<right>r</right><br><center>centred text</center><hr size=4>"},
+      {0, u"a\tb\tc<br>\t\td"},
+      {60, u"unbreakablewordthatiscut and more"},
+  };
+  for (size_t i = 0; i < std::size(cases); ++i) {
+    const auto& c = cases[i];
+    SCOPED_TRACE(::testing::Message() << "case " << i);
+    surface.Clear();
+    drawer.SetMaxWidth(c.maxWidth);
+    const SIZE size = surface.Render(drawer, c.text);
+    ASSERT_GT(size.cx, 1);
+    const RECT ink = surface.InkBox();
+    EXPECT_GE(ink.left, 0);
+    EXPECT_GE(ink.top, 0);
+    EXPECT_LT(ink.right, size.cx);
+    EXPECT_LT(ink.bottom, size.cy);
+  }
+}
+
 TEST_F(HtmlLayout, ALongTableStacksItsRows) {
   std::u16string text = u"<table cellspacing=0 cellpadding=0>";
   constexpr int kRows = 5000;
