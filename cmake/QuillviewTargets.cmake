@@ -23,5 +23,6 @@ function(qv_add_test_dir name dir)
     QV_PROJECT_SAMPLES="${PROJECT_SOURCE_DIR}/samples"
     QV_BIN_DIR="${CMAKE_BINARY_DIR}/bin")
   include(GoogleTest)
-  gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 PROPERTIES ENVIRONMENT "ACADSIM_HOME=${CMAKE_BINARY_DIR}/home")
+  gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 PROPERTIES ENVIRONMENT
+    "ACADSIM_HOME=${CMAKE_BINARY_DIR}/home;LSAN_OPTIONS=suppressions=${PROJECT_SOURCE_DIR}/tests/lsan.supp:print_suppressions=0")
 endfunction()

@@ -56,6 +56,8 @@ FcConfig* privateConfig() {
   FcConfig* config = FcConfigCreate();
   FcConfigParseAndLoadFromMemory(config, reinterpret_cast<const FcChar8*>(kSyntheticStyles), FcFalse);
   for (const char* file : kFontFiles) FcConfigAppFontAddFile(config, reinterpret_cast<const FcChar8*>(file));
+  // The set is fixed: no rescans of the font folders in the middle of a session.
+  FcConfigSetRescanInterval(config, 0);
   return config;
 }
 
