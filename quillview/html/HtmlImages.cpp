@@ -23,24 +23,9 @@ UINT_PTR NumberOf(const std::u16string_view* value) {
 // A handle value as markup writes it: decimal or "0x" hexadecimal, all its bits (a handle is no length);
 // a value too large for a handle is none.
 HANDLE HandleOf(const std::u16string_view* value) {
-  if (value == nullptr) return nullptr;
-  std::u16string_view digits = TrimBlanks(*value);
-  unsigned base = 10;
-  if (digits.size() > 1 && digits[0] == u'0' && (digits[1] == u'x' || digits[1] == u'X')) {
-    base = 16;
-    digits.remove_prefix(2);
-  }
-  UINT_PTR handle = 0;
-  for (char16_t c : digits) {
-    unsigned digit;
-    if (c >= u'0' && c <= u'9') digit = c - u'0';
-    else if (base == 16 && c >= u'a' && c <= u'f') digit = c - u'a' + 10;
-    else if (base == 16 && c >= u'A' && c <= u'F') digit = c - u'A' + 10;
-    else break;
-    if (handle > (static_cast<UINT_PTR>(-1) - digit) / base) return nullptr;
-    handle = handle * base + digit;
-  }
-  return reinterpret_cast<HANDLE>(handle);
+  uint64_t handle = 0;
+  if (value == nullptr || !ReadUnsignedNumber(TrimBlanks(*value), handle)) return nullptr;
+  return reinterpret_cast<HANDLE>(static_cast<UINT_PTR>(handle));
 }
 
 // The module an iddll/srcdll pair names, loaded as data while the image is read.

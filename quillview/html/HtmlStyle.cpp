@@ -15,23 +15,11 @@ bool IsBlank(char16_t c) { return c == u' ' || c == u'\t' || c == u'\n' || c == 
 
 int Saturate(int64_t value) { return static_cast<int>(std::clamp<int64_t>(value, -kLengthLimit, kLengthLimit)); }
 
-// An unsigned number, decimal or "0x" hexadecimal, read as far as its digits go; saturates.
+// An unsigned number, saturated at a bound far beyond any length or colour.
 int64_t ReadUnsigned(std::u16string_view text) {
-  int base = 10;
-  if (text.size() > 1 && text[0] == u'0' && (text[1] == u'x' || text[1] == u'X')) {
-    base = 16;
-    text.remove_prefix(2);
-  }
-  int64_t value = 0;
-  for (char16_t c : text) {
-    int digit;
-    if (c >= u'0' && c <= u'9') digit = c - u'0';
-    else if (base == 16 && c >= u'a' && c <= u'f') digit = c - u'a' + 10;
-    else if (base == 16 && c >= u'A' && c <= u'F') digit = c - u'A' + 10;
-    else break;
-    value = std::min<int64_t>(value * base + digit, int64_t{1} << 40);
-  }
-  return value;
+  constexpr uint64_t kBound = uint64_t{1} << 40;
+  uint64_t value = 0;
+  return ReadUnsignedNumber(text, value) ? static_cast<int64_t>(std::min(value, kBound)) : static_cast<int64_t>(kBound);
 }
 
 // A decimal number with an optional fraction, as lengths are written; saturates.
@@ -154,6 +142,25 @@ void ApplyDeclaration(HtmlStyle& style, std::u16string_view name, std::u16string
 }
 
 }  // namespace
+
+bool ReadUnsignedNumber(std::u16string_view text, uint64_t& value) {
+  unsigned base = 10;
+  if (text.size() > 1 && text[0] == u'0' && (text[1] == u'x' || text[1] == u'X')) {
+    base = 16;
+    text.remove_prefix(2);
+  }
+  value = 0;
+  for (char16_t c : text) {
+    unsigned digit;
+    if (c >= u'0' && c <= u'9') digit = c - u'0';
+    else if (base == 16 && c >= u'a' && c <= u'f') digit = c - u'a' + 10;
+    else if (base == 16 && c >= u'A' && c <= u'F') digit = c - u'A' + 10;
+    else break;
+    if (value > (UINT64_MAX - digit) / base) return false;
+    value = value * base + digit;
+  }
+  return true;
+}
 
 std::u16string ToLowerAscii(std::u16string_view text) {
   std::u16string lower(text);

@@ -2,6 +2,7 @@
 #pragma once
 #include <windows.h>
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -58,6 +59,9 @@ void ApplyDeclarations(HtmlStyle& style, std::u16string_view declarations, const
 void SetFace(HtmlStyle& style, std::u16string_view face);
 // The text as the style's transform shows it.
 std::u16string TransformText(std::u16string_view text, int transform);
+
+// An unsigned number, decimal or "0x" hexadecimal, read as far as its digits go; false when it passes 64 bits.
+bool ReadUnsignedNumber(std::u16string_view text, uint64_t& value);
 
 std::u16string ToLowerAscii(std::u16string_view text);
 std::u16string_view TrimBlanks(std::u16string_view text);
