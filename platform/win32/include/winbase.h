@@ -55,6 +55,10 @@ int WINAPI lstrcmpW(LPCWSTR lpString1, LPCWSTR lpString2);
 int WINAPI lstrcmpiW(LPCWSTR lpString1, LPCWSTR lpString2);
 LPWSTR WINAPI lstrcpynW(LPWSTR lpString1, LPCWSTR lpString2, int iMaxLength);
 
+// The virtual clock's milliseconds (win32sim::Now), and the calling thread.
+DWORD WINAPI GetTickCount(void);
+DWORD WINAPI GetCurrentThreadId(void);
+
 // The simulated machine's Windows folder.
 UINT WINAPI GetWindowsDirectoryW(LPWSTR lpBuffer, UINT uSize);
 

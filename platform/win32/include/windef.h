@@ -44,6 +44,8 @@ typedef WORD LANGID;
 typedef UINT_PTR WPARAM;
 typedef LONG_PTR LPARAM;
 typedef LONG_PTR LRESULT;
+typedef WORD ATOM;
+typedef void VOID;
 
 #ifndef TRUE  // glib defines them too, to the same values
 #define TRUE 1

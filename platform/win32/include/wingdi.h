@@ -310,6 +310,11 @@ COLORREF WINAPI SetDCPenColor(HDC hdc, COLORREF color);
 BOOL WINAPI MoveToEx(HDC hdc, int x, int y, LPPOINT lppt);
 BOOL WINAPI LineTo(HDC hdc, int x, int y);
 BOOL WINAPI Rectangle(HDC hdc, int left, int top, int right, int bottom);
+// Lines through the points, not using or moving the current position.
+BOOL WINAPI Polyline(HDC hdc, const POINT* apt, int cpt);
+// Filled with the brush by the alternate (even-odd) rule, the default fill mode, and outlined with the pen.
+BOOL WINAPI Polygon(HDC hdc, const POINT* apt, int cpt);
+BOOL WINAPI PolyPolygon(HDC hdc, const POINT* apt, const INT* asz, int csz);
 BOOL WINAPI PatBlt(HDC hdc, int x, int y, int w, int h, DWORD rop);
 COLORREF WINAPI SetPixel(HDC hdc, int x, int y, COLORREF color);
 COLORREF WINAPI GetPixel(HDC hdc, int x, int y);

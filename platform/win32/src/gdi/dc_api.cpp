@@ -49,9 +49,9 @@ extern "C" int WINAPI GetDeviceCaps(HDC hdc, int index) {
   if (!FindDc(hdc)) return 0;
   switch (index) {
     case HORZRES:
-      return kScreenWidth;
+      return ScreenWidth();
     case VERTRES:
-      return kScreenHeight;
+      return ScreenHeight();
     case BITSPIXEL:
       return 32;
     case PLANES:

@@ -46,14 +46,27 @@ cairo_surface_t* DeviceContext::surface() {
   return selected ? selected->surface : nullptr;
 }
 
+namespace {
+
+SIZE& screenSize() {
+  static SIZE size{1280, 1024};
+  return size;
+}
+
+}  // namespace
+
+int ScreenWidth() { return screenSize().cx; }
+int ScreenHeight() { return screenSize().cy; }
+void SetScreenSize(int width, int height) { screenSize() = SIZE{width, height}; }
+
 int DeviceContext::width() {
-  if (dcKind == DcKind::Screen) return kScreenWidth;
+  if (dcKind == DcKind::Screen) return ScreenWidth();
   cairo_surface_t* target = surface();
   return target ? cairo_image_surface_get_width(target) : 0;
 }
 
 int DeviceContext::height() {
-  if (dcKind == DcKind::Screen) return kScreenHeight;
+  if (dcKind == DcKind::Screen) return ScreenHeight();
   cairo_surface_t* target = surface();
   return target ? cairo_image_surface_get_height(target) : 0;
 }

@@ -75,7 +75,9 @@ HDC CreateMemoryDc();
 // pixels (CAIRO_FORMAT_RGB24), which the DC references until it is deleted.
 HDC CreateSurfaceDc(cairo_surface_t* surface);
 
-constexpr int kScreenWidth = 1280;
-constexpr int kScreenHeight = 1024;
+// The screen DC's size: the primary monitor's, which the window manager sets (1280x1024 until then).
+int ScreenWidth();
+int ScreenHeight();
+void SetScreenSize(int width, int height);
 
 }  // namespace win32

@@ -2,6 +2,7 @@
 // SetTextJustification, and the DC's text colour, background and alignment.
 #include <pango/pangocairo.h>
 
+#include <cmath>
 #include <vector>
 
 #include "gdi/device_context.h"
@@ -96,19 +97,20 @@ extern "C" BOOL WINAPI ExtTextOutW(HDC hdc, int x, int y, UINT options, const RE
     x = dc->state.position.x;
     y = dc->state.position.y;
   }
-  int left = x;
-  if ((align & TA_CENTER) == TA_CENTER) left = x - width / 2;
-  else if (align & TA_RIGHT) left = x - width;
-  int top = y;
-  if ((align & TA_BASELINE) == TA_BASELINE) top = y - tm.tmAscent;
-  else if (align & TA_BOTTOM) top = y - tm.tmHeight;
-  if (align & TA_UPDATECP) {
-    if ((align & TA_CENTER) == TA_CENTER) {
-    } else if (align & TA_RIGHT) {
-      dc->state.position.x = left;
-    } else {
-      dc->state.position.x = left + width;
-    }
+  // Offsets from the reference point along the string's baseline and down across it.
+  int along = 0;
+  if ((align & TA_CENTER) == TA_CENTER) along = -width / 2;
+  else if (align & TA_RIGHT) along = -width;
+  int down = 0;
+  if ((align & TA_BASELINE) == TA_BASELINE) down = -tm.tmAscent;
+  else if (align & TA_BOTTOM) down = -tm.tmHeight;
+  // The escapement turns the baseline counter-clockwise (tenths of a degree) about the reference point.
+  double angle = font.logFont.lfEscapement * M_PI / 1800.0;
+  double cosine = std::cos(angle), sine = std::sin(angle);
+  if ((align & TA_UPDATECP) && (align & TA_CENTER) != TA_CENTER) {
+    int travel = (align & TA_RIGHT) ? along : along + width;
+    dc->state.position.x = x + static_cast<LONG>(std::lround(travel * cosine));
+    dc->state.position.y = y - static_cast<LONG>(std::lround(travel * sine));
   }
 
   if (!dc->surface()) return TRUE;  // the screen DC measures only
@@ -123,16 +125,19 @@ extern "C" BOOL WINAPI ExtTextOutW(HDC hdc, int x, int y, UINT options, const RE
     cairo_rectangle(cr, lprect->left, lprect->top, lprect->right - lprect->left, lprect->bottom - lprect->top);
     cairo_clip(cr);
   }
+  // The string is laid out in its own frame: the reference point at the origin, the baseline along x.
+  cairo_translate(cr, x, y);
+  if (font.logFont.lfEscapement % 3600 != 0) cairo_rotate(cr, -angle);
   if (dc->state.bkMode == OPAQUE && !(lprect && (options & ETO_OPAQUE)) && width > 0) {
-    fillRect(cr, left, top, width, tm.tmHeight, dc->state.bkColor);
+    fillRect(cr, along, down, width, tm.tmHeight, dc->state.bkColor);
   }
   uint32_t pixel = ColorToPixel(dc->state.textColor);
   cairo_set_source_rgb(cr, (pixel >> 16) / 255.0, ((pixel >> 8) & 0xFF) / 255.0, (pixel & 0xFF) / 255.0);
-  int baseline = top + tm.tmAscent;
-  shaped->draw(cr, left, baseline, advances);
-  if (tm.tmUnderlined) fillRect(cr, left, baseline + realized.underlineOffset, width, realized.underlineThickness,
+  int baseline = down + tm.tmAscent;
+  shaped->draw(cr, along, baseline, advances);
+  if (tm.tmUnderlined) fillRect(cr, along, baseline + realized.underlineOffset, width, realized.underlineThickness,
                                 dc->state.textColor);
-  if (tm.tmStruckOut) fillRect(cr, left, baseline - realized.strikeoutOffset, width, realized.strikeoutThickness,
+  if (tm.tmStruckOut) fillRect(cr, along, baseline - realized.strikeoutOffset, width, realized.strikeoutThickness,
                                dc->state.textColor);
   cairo_destroy(cr);
   dc->endWrite();
