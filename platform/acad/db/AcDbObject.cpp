@@ -24,6 +24,10 @@ Acad::ErrorStatus AcDbObject::setOwnerId(AcDbObjectId objId) {
   return Acad::eOk;
 }
 
+void AcDbObject::noteDatabaseChange() const {
+  if (AcDbStub* stub = mId; stub != nullptr && stub->db != nullptr) stub->db->noteChange(stub);
+}
+
 Acad::ErrorStatus AcDbObject::openAs(AcDb::OpenMode mode, bool openErased) {
   constexpr Adesk::UInt16 kMaxReaders = 256;
   if (mErased && !openErased) return Acad::eWasErased;
@@ -39,6 +43,7 @@ Acad::ErrorStatus AcDbObject::openAs(AcDb::OpenMode mode, bool openErased) {
       if (mNotifyOpen) return Acad::eWasOpenedForNotify;
       if (mReaders > 0) return Acad::eWasOpenedForRead;
       mWriteOpen = true;
+      noteDatabaseChange();
       return Acad::eOk;
     case AcDb::kForNotify:
       if (mNotifyOpen) return Acad::eWasOpenedForNotify;
@@ -68,6 +73,7 @@ Acad::ErrorStatus AcDbObject::upgradeOpen() {
   if (mReaders > 1) return Acad::eHadMultipleReaders;
   mReaders = 0;
   mWriteOpen = true;
+  noteDatabaseChange();
   return Acad::eOk;
 }
 
@@ -82,6 +88,7 @@ Acad::ErrorStatus AcDbObject::erase(Adesk::Boolean erasing) {
   if (!mId.isNull() && !mWriteOpen) return Acad::eNotOpenForWrite;
   if (mErased == erasing) return erasing ? Acad::eWasErased : Acad::eWasNotErased;
   mErased = erasing;
+  noteDatabaseChange();
   return Acad::eOk;
 }
 

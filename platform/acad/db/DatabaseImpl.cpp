@@ -88,6 +88,7 @@ AcDbObjectId DatabaseImpl::addObject(AcDbObject* obj, uint64_t handle) {
     }
   }
   stub->object = obj;
+  noteChange(stub);
   return AcDbObjectId(stub);
 }
 
@@ -140,6 +141,8 @@ void DatabaseImpl::swapContents(DatabaseImpl& other) {
   std::swap(stubs, other.stubs);
   std::swap(byHandle, other.byHandle);
   std::swap(handseed, other.handseed);
+  noteChange();
+  other.noteChange();
   std::swap(deferHandles, other.deferHandles);
   std::swap(awaitingHandles, other.awaitingHandles);
   for (auto& stub : stubs) stub->db = this;

@@ -63,6 +63,15 @@ struct DatabaseImpl {
   // The stub named by an entity name, or null when the name names nothing of this database.
   AcDbStub* stubByIndex(uint64_t index) const { return index < stubs.size() ? stubs[index].get() : nullptr; }
   uint64_t serial() const { return serialNumber; }
+  // Bumped whenever an object is added, erased or unerased, or opened for write, so caches built from the
+  // entities (the pick index) know when to rebuild. The stubs changed are logged until the log is full;
+  // a change without a stub (the whole database) or a full log sets changeLogOverflowed.
+  void noteChange(AcDbStub* changed = nullptr) {
+    ++changeCount;
+    if (changed != nullptr && changedStubs.size() < kChangeLogLimit) changedStubs.push_back(changed);
+    else changeLogOverflowed = true;
+  }
+  static constexpr size_t kChangeLogLimit = 4096;
 
   void setHeader(const std::string& name, const DxfData& value);
   // The groups of a header variable ("$LUNITS"), or null when the drawing does not set it.
@@ -79,6 +88,9 @@ struct DatabaseImpl {
   std::deque<std::unique_ptr<AcDbStub>> stubs;
   std::unordered_map<uint64_t, AcDbStub*> byHandle;
   uint64_t handseed = 1;
+  uint64_t changeCount = 0;
+  std::vector<AcDbStub*> changedStubs;  // emptied by the one who reads it (the pick index)
+  bool changeLogOverflowed = false;
   bool deferHandles = false;
   std::vector<AcDbStub*> awaitingHandles;
 

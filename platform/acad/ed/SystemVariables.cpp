@@ -67,7 +67,9 @@ bool inRange(const SysVarDefinition& def, int value) {
   };
   static const Range kRanges[] = {{"LUNITS", 1, 5},   {"LUPREC", 0, 8},   {"AUNITS", 0, 4}, {"AUPREC", 0, 8},
                                   {"ANGDIR", 0, 1},   {"UNITMODE", 0, 1}, {"DIMZIN", 0, 15}, {"TILEMODE", 0, 1},
-                                  {"ROLLOVERTIPS", 0, 1}, {"PICKFIRST", 0, 1}, {"CMDECHO", 0, 1}, {"FILEDIA", 0, 1}};
+                                  {"ROLLOVERTIPS", 0, 1}, {"PICKFIRST", 0, 1}, {"CMDECHO", 0, 1}, {"FILEDIA", 0, 1},
+                                  {"PICKSTYLE", 0, 3}, {"GRIPS", 0, 2},     {"HIGHLIGHT", 0, 1}, {"PICKADD", 0, 1},
+                                  {"PICKBOX", 0, 50},  {"PDMODE", 0, 100}};
   for (const Range& r : kRanges)
     if (std::string_view(r.name) == def.name) return value >= r.low && value <= r.high;
   return true;

@@ -93,6 +93,7 @@ class AcDbObject : public AcRxObject {
  private:
   friend struct acadsim::DatabaseImpl;
   Acad::ErrorStatus openAs(AcDb::OpenMode mode, bool openErased);
+  void noteDatabaseChange() const;
 
   AcDbObjectId mId;
   AcDbObjectId mOwnerId;
@@ -292,6 +293,8 @@ class AcDbDatabase : public AcRxObject {
   bool angdir() const;
   Adesk::Int16 unitmode() const;
   Adesk::Int16 pdmode() const;
+  // The point display mode ($PDMODE): 0, 1, 2, 3 or 4 plus 0, 32, 64 or 96; eInvalidInput otherwise.
+  Acad::ErrorStatus setPdmode(Adesk::Int16 mode);
   double pdsize() const;
   Adesk::Int16 insunits() const;
   // 1 when the drawing uses colour-dependent plot styles, 0 for named plot styles.

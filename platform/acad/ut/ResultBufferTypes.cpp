@@ -53,9 +53,12 @@ ValueKind KindOfType(int restype) {
       return ValueKind::Long;
     case RTSTR:
     case RTDXF0:
+    case -4:  // a filter list's operator ("<OR")
       return ValueKind::String;
     case RTENAME:
     case RTPICKS:
+    case -1:  // the entity's own name in entget lists
+    case -2:
       return ValueKind::Name;
     default:
       break;

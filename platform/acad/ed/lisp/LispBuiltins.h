@@ -15,5 +15,6 @@ std::span<const BuiltinDefinition> UnitFunctions();
 std::span<const BuiltinDefinition> SystemVariableFunctions();
 std::span<const BuiltinDefinition> OutputFunctions();
 std::span<const BuiltinDefinition> RegistryFunctions();
+std::span<const BuiltinDefinition> SelectionFunctions();
 
 }  // namespace acadsim::lisp

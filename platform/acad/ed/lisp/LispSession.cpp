@@ -49,7 +49,8 @@ Session::Session(const LispFunctionTable* documentFunctions) : m_documentFunctio
     symbol->value = FunctionRef(std::move(fn));
   }
   for (auto table : {ArithmeticFunctions(), PredicateFunctions(), ListFunctions(), StringFunctions(),
-                     UnitFunctions(), SystemVariableFunctions(), OutputFunctions(), RegistryFunctions()}) {
+                     UnitFunctions(), SystemVariableFunctions(), OutputFunctions(), RegistryFunctions(),
+                     SelectionFunctions()}) {
     for (const BuiltinDefinition& builtin : table) {
       Symbol* symbol = m_symbols.intern(builtin.name);
       std::shared_ptr<Function> fn = newFunction(Function::Kind::Builtin, symbol->name);

@@ -95,6 +95,16 @@ TEST(AcutBuildList, TakesListMarkersWithoutValues) {
   acutRelRb(list);
 }
 
+TEST(AcutBuildList, FilterOperatorsAreStringsAndEntityNameGroupsNames) {
+  const ads_name name = {7, 9};
+  resbuf* list = acutBuildList(-4, u"<OR", 8, u"WALLS", -4, u"OR>", -1, name, 0);
+  ASSERT_NE(list, nullptr);
+  EXPECT_EQ(Types(list), (std::vector<int>{-4, 8, -4, -1}));
+  EXPECT_EQ(std::u16string(list->resval.rstring), u"<OR");
+  EXPECT_EQ(list->rbnext->rbnext->rbnext->resval.rlname[1], 9);
+  acutRelRb(list);
+}
+
 TEST(AcutBuildList, ANullStringStaysNull) {
   resbuf* list = acutBuildList(1000, static_cast<const ACHAR*>(nullptr), RTNONE);
   ASSERT_NE(list, nullptr);
