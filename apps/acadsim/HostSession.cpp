@@ -1,6 +1,7 @@
 #include "HostSession.h"
 
 #include <qvregistry.h>
+#include <qvuser.h>
 #include <qvwide.h>
 
 #include <memory>
@@ -13,6 +14,8 @@
 #include "acadsim/Documents.h"
 #include "acadsim/HostArxFunctions.h"
 #include "acadsim/HostProduct.h"
+#include "acadsim/HostWindows.h"
+#include "acadsim/SimulatedInput.h"
 #include "acadsim/Lisp.h"
 
 namespace acadsim {
@@ -22,6 +25,7 @@ HostSession::HostSession() = default;
 HostSession::~HostSession() {
   CloseAllDocuments();
   UnloadAllModules();
+  DestroyHostWindows();
   m_interpreters.reset();
   if (m_registryBound) win32sim::CloseRegistryFile();
 }
@@ -35,6 +39,14 @@ bool HostSession::start(const SessionOptions& options, std::ostream& err) {
   RegisterArxFunctions();
   RegisterDescribeEntitiesCommand();
   m_interpreters = std::make_unique<DocumentInterpreters>();
+  if (!options.monitors.empty()) {
+    const std::optional<std::vector<RECT>> monitors = win32sim::ParseMonitors(options.monitors);
+    if (!monitors || !win32sim::SetMonitors(*monitors)) {
+      err << "acadsim: --monitors " << options.monitors << ": the primary monitor must come first, at +0+0\n";
+      return false;
+    }
+  }
+  CreateHostWindows();
 
   if (options.drawing.empty()) {
     NewDocument();
@@ -60,7 +72,10 @@ void HostSession::run(InputSource& input) {
   hooks.lispCommandDefined = [this](std::u16string_view name) { return m_interpreters->definesCommand(name); };
   hooks.demandLoadCommand = [](std::u16string_view name) { return DemandLoadCommand(name); };
   CommandProcessor processor(std::move(hooks));
-  processor.run(input);
+  SimulatedInputSource person(input);
+  processor.run(person);
 }
+
+LispOutcome HostSession::evaluateLisp(std::u16string_view source) { return m_interpreters->evaluate(source); }
 
 }  // namespace acadsim

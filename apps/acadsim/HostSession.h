@@ -25,6 +25,8 @@ class HostSession {
   bool start(const SessionOptions& options, std::ostream& err);
   // The command line over input until it ends.
   void run(InputSource& input);
+  // Evaluates AutoLISP in the current document, as typed at the command line but without its echo.
+  LispOutcome evaluateLisp(std::u16string_view source);
 
  private:
   std::unique_ptr<DocumentInterpreters> m_interpreters;

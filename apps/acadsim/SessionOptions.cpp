@@ -1,5 +1,7 @@
 #include "SessionOptions.h"
 
+#include <qvuser.h>
+
 #include <cstdlib>
 
 namespace acadsim {
@@ -30,6 +32,12 @@ bool ParseSessionOptions(const std::vector<std::string>& args, bool script, Sess
       if (!value(options.product)) return false;
     } else if (arg == "--home") {
       if (!value(options.home)) return false;
+    } else if (arg == "--monitors") {
+      if (!value(options.monitors)) return false;
+      if (!win32sim::ParseMonitors(options.monitors)) {
+        error = "--monitors takes \"WxH+X+Y[;WxH+X+Y...]\" with the primary first at +0+0, not " + options.monitors;
+        return false;
+      }
     } else if (arg == "--admin") {
       options.administrator = true;
     } else if (!script && !arg.starts_with("--") && options.drawing.empty()) {

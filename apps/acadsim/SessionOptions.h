@@ -11,6 +11,7 @@ struct SessionOptions {
   std::string product;       // empty: "AutoCAD"
   std::string home;          // empty: $ACADSIM_HOME, else ~/.local/share/acadsim
   bool administrator = false;
+  std::string monitors;      // empty: one 1280x1024 monitor; else "WxH+X+Y[;WxH+X+Y...]", the primary first
 };
 
 // args: after "run" (script first) when script is true, else every argument. False with a message in error

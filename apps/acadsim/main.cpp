@@ -9,12 +9,16 @@
 #include "RenderOptions.h"
 #include "SessionCommand.h"
 #include "SessionOptions.h"
+#include "ShowCommand.h"
+#include "ShowOptions.h"
 
 namespace {
 
 const char kUsage[] =
-    "usage: acadsim [DRAWING] [--product P] [--home DIR] [--admin]\n"
-    "       acadsim run SCRIPT [--drawing FILE] [--product P] [--home DIR] [--admin]\n"
+    "usage: acadsim [DRAWING] [--product P] [--home DIR] [--admin] [--monitors M]\n"
+    "       acadsim run SCRIPT [--drawing FILE] [--product P] [--home DIR] [--admin] [--monitors M]\n"
+    "       acadsim show DRAWING (--at X,Y | --at-world x,y) [--ctrl] [-o SHOT.png] [--monitors M]\n"
+    "              [--module PATH]\n"
     "       acadsim describe DRAWING [--handle H]... [--space model|paper|all] [--module PATH]\n"
     "       acadsim render (--html TEXT | --file FILE) [--css FILE] [--font \"FACE,HEIGHT\"] [--width N]\n"
     "              -o OUT.png [--module PATH]\n"
@@ -31,9 +35,26 @@ const char kUsage[] =
     "  --home DIR      the simulated machine's folder, which holds its registry (registry.reg); default\n"
     "                  $ACADSIM_HOME, else ~/.local/share/acadsim\n"
     "  --admin         run as an administrator, who may write under HKEY_LOCAL_MACHINE\n"
+    "  --monitors M    the screen: \"WxH+X+Y[;WxH+X+Y...]\", the primary first at +0+0; each work area leaves\n"
+    "                  out a 40-pixel taskbar at the bottom (default one 1280x1024 monitor)\n"
     "  At start-up the host loads the applications its registry registers for start-up; an unknown command\n"
     "  loads the application registered for it. The host's commands: ARX, DESCRIBE (what the scope window\n"
     "  shows for every model-space entity); AutoLISP: arxload, arxunload and the functions modules define.\n"
+    "\n"
+    "  SIM lines in a script (or typed) are the person at the machine, not commands:\n"
+    "    SIM CURSOR x,y        the mouse moves to that screen pixel in steps of at most 8 pixels; prints\n"
+    "                          \"cursor X,Y\"; SIM CURSORW x,y the same to a world point of the view\n"
+    "    SIM WAIT ms           the clock advances, timers fire\n"
+    "    SIM KEY K DOWN|UP|REPEAT   K: CTRL SHIFT ALT ESC ENTER TAB SPACE F1-F12, a letter or a digit\n"
+    "    SIM CLICK LEFT|RIGHT|MIDDLE, SIM WHEEL n, SIM ACTIVATE OTHER|HOST, SIM SNAPSHOT FILE.png\n"
+    "    SIM SCOPE             prints \"visible X Y W H TITLE\" (the scope window's rectangle and text, \\ as\n"
+    "                          \\\\ and a line feed as \\n) or \"hidden\"\n"
+    "  The font chooser takes the next line as its answer: FACE,HEIGHT[,WEIGHT[,ITALIC]] or *Cancel*.\n"
+    "\n"
+    "show      Opens DRAWING, loads quillview.arx, moves the cursor to the screen pixel X,Y (--at) or the\n"
+    "          world point x,y (--at-world), holding Ctrl with --ctrl, waits the module's rest interval,\n"
+    "          prints the SIM SCOPE line and writes the screenshot to SHOT.png (-o). The transcript goes to\n"
+    "          standard error.\n"
     "\n"
     "describe  Opens DRAWING in a host session, loads the module quillview.arx as the host loads ARX modules,\n"
     "          and prints for each entity in drawing order a line \"=== HANDLE TYPE\", the text the scope window\n"
@@ -79,6 +100,15 @@ int main(int argc, char** argv) {
       return 2;
     }
     return acadsim::RunDescribe(options, std::cout, std::cerr);
+  }
+  if (!args.empty() && args[0] == "show") {
+    acadsim::ShowOptions options;
+    std::string error;
+    if (!acadsim::ParseShowOptions({args.begin() + 1, args.end()}, options, error)) {
+      std::cerr << "acadsim show: " << error << "\n" << kUsage;
+      return 2;
+    }
+    return acadsim::RunShow(options, std::cout, std::cerr);
   }
   if (!args.empty() && args[0] == "render") {
     acadsim::RenderOptions options;

@@ -5,7 +5,9 @@
 #include <acutads.h>
 #include <qvwide.h>
 #include <cstdarg>
+#include <algorithm>
 #include <cstdio>
+#include <deque>
 #include <string>
 
 namespace acadsim {
@@ -13,6 +15,8 @@ namespace {
 
 // Enough of the current line for the line editor to show the prompt it waits at.
 constexpr size_t kCurrentLineKept = 1024;
+// The finished lines the command-line window can show.
+constexpr size_t kFinishedLinesKept = 16;
 
 void WriteToStandardOutput(std::u16string_view text) {
   const std::string utf8 = WideToUtf8(text);
@@ -27,6 +31,9 @@ struct CommandLineState {
   bool commandPromptStanding = false;
   // The terminal ended the line when Enter was pressed: that stands for the next line end written.
   bool lineEndedByTerminal = false;
+  std::optional<std::u16string> standingPrompt;
+  std::deque<std::u16string> finishedLines;
+  std::function<void()> changed;
 };
 
 CommandLineState& State() {
@@ -36,18 +43,23 @@ CommandLineState& State() {
 
 void NoteWritten(std::u16string_view text) {
   CommandLineState& state = State();
-  const size_t lastBreak = text.rfind(u'\n');
-  if (lastBreak != std::u16string_view::npos) {
-    state.currentLine.assign(text.substr(lastBreak + 1));
-  } else {
-    state.currentLine.append(text);
+  size_t start = 0;
+  for (size_t lineEnd = text.find(u'\n'); lineEnd != std::u16string_view::npos;
+       start = lineEnd + 1, lineEnd = text.find(u'\n', start)) {
+    state.currentLine.append(text.substr(start, lineEnd - start));
+    state.finishedLines.push_back(std::move(state.currentLine));
+    state.currentLine.clear();
+    if (state.finishedLines.size() > kFinishedLinesKept) state.finishedLines.pop_front();
   }
+  state.currentLine.append(text.substr(start));
   if (state.currentLine.size() > kCurrentLineKept) {
     state.currentLine.erase(0, state.currentLine.size() - kCurrentLineKept);
   }
   state.atLineStart = text.back() == u'\n';
   state.commandPromptStanding = false;
   state.lineEndedByTerminal = false;
+  state.standingPrompt.reset();
+  if (state.changed) state.changed();
 }
 
 }  // namespace
@@ -81,6 +93,7 @@ void StartCommandLineLine() {
 void WriteCommandLinePrompt(std::u16string_view prompt) {
   if (prompt.empty() || prompt.front() != u'\n') StartCommandLineLine();
   WriteCommandLine(prompt);
+  State().standingPrompt = std::u16string(prompt);
 }
 
 void ShowCommandPrompt() {
@@ -92,6 +105,8 @@ void ShowCommandPrompt() {
 void EchoCommandLineInput(std::u16string_view typed, bool shownByTerminal) {
   CommandLineState& state = State();
   if (shownByTerminal) {
+    state.finishedLines.push_back(state.currentLine + std::u16string(typed));
+    if (state.finishedLines.size() > kFinishedLinesKept) state.finishedLines.pop_front();
     state.currentLine.clear();
     state.atLineStart = true;
     state.lineEndedByTerminal = true;
@@ -99,9 +114,24 @@ void EchoCommandLineInput(std::u16string_view typed, bool shownByTerminal) {
     WriteCommandLine(typed);
   }
   state.commandPromptStanding = false;
+  state.standingPrompt.reset();
 }
 
 std::u16string_view CommandLineCurrentLine() { return State().currentLine; }
+
+std::optional<std::u16string> StandingPrompt() { return State().standingPrompt; }
+
+std::vector<std::u16string> CommandLineRecentLines(size_t count) {
+  const CommandLineState& state = State();
+  std::vector<std::u16string> lines;
+  if (count == 0) return lines;
+  const size_t finished = std::min(count - 1, state.finishedLines.size());
+  lines.assign(state.finishedLines.end() - static_cast<std::ptrdiff_t>(finished), state.finishedLines.end());
+  lines.push_back(state.currentLine);
+  return lines;
+}
+
+void SetCommandLineChangedHandler(std::function<void()> handler) { State().changed = std::move(handler); }
 
 }  // namespace acadsim
 

@@ -24,6 +24,8 @@ struct AcAp {
 };
 
 // One open drawing. The host owns it; it lives from documentCreated to documentToBeDestroyed.
+class AcEdInputPointManager;
+
 class AcApDocument : public AcRxObject {
  public:
   ACRX_DECLARE_MEMBERS(AcApDocument);
@@ -39,6 +41,8 @@ class AcApDocument : public AcRxObject {
   // The file name without its folder, as the drawing window's title shows it.
   virtual const ACHAR* docTitle() const = 0;
   virtual bool isReadOnly() const = 0;
+  // The document's input point monitors; never null for an open document.
+  virtual AcEdInputPointManager* inputPointManager() = 0;
 };
 
 // Walks the open documents in the order they were opened. The caller deletes it.

@@ -2,6 +2,8 @@
 #pragma once
 #include <acadsim/LispFunctions.h>
 #include <acdocman.h>
+
+#include "InputPointManager.h"
 #include <dbmain.h>
 
 #include <memory>
@@ -24,6 +26,8 @@ class Document : public AcApDocument {
   bool isQuiescent() const override;
   const ACHAR* docTitle() const override { return m_title.c_str(); }
   bool isReadOnly() const override { return m_readOnly; }
+  AcEdInputPointManager* inputPointManager() override { return &m_inputPoints; }
+  InputPointManager& inputPoints() { return m_inputPoints; }
 
   // The folder of the file with a trailing "/"; for a drawing never saved the current folder, where it
   // would be saved.
@@ -61,6 +65,7 @@ class Document : public AcApDocument {
   std::vector<Lock> m_locks;
   LispFunctionTable m_lispFunctions;
   std::vector<ModuleFunction> m_moduleFunctions;
+  InputPointManager m_inputPoints{this};
 };
 
 }  // namespace acadsim

@@ -1,7 +1,10 @@
 // The host's command line: where acutPrintf and the prompts go (host-internal, not an ObjectARX name).
 #pragma once
 #include <functional>
+#include <optional>
+#include <string>
 #include <string_view>
+#include <vector>
 
 namespace acadsim {
 
@@ -26,6 +29,13 @@ void ShowCommandPrompt();
 void EchoCommandLineInput(std::u16string_view typed, bool shownByTerminal);
 // The end of the current output line (the pending prompt); empty at a line start.
 std::u16string_view CommandLineCurrentLine();
+// The prompt written last, while nothing has been written or typed after it; nullopt otherwise.
+std::optional<std::u16string> StandingPrompt();
+// The last count lines shown, oldest first, the current (unfinished) line last: what the command-line
+// window shows.
+std::vector<std::u16string> CommandLineRecentLines(size_t count);
+// Called after every change of what the command line shows (the command-line window repaints).
+void SetCommandLineChangedHandler(std::function<void()> handler);
 
 // Sends command-line output to sink while it lives.
 class ScopedCommandLineSink {
