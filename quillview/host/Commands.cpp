@@ -5,6 +5,7 @@
 
 #include "host/ModuleInstance.h"
 #include "host/ModuleStrings.h"
+#include "hover/InputHooks.h"
 
 namespace {
 
@@ -30,7 +31,12 @@ void SayNotAvailable(StringId name) {
 }
 
 void SettingsDialogCommand() { SayNotAvailable(IDS_CMD_SETTINGS_LOCAL); }
-void PeekCommand() { SayNotAvailable(IDS_CMD_PEEK_LOCAL); }
+
+void PeekCommand() {
+  RunningCommand running;
+  CAcModuleResourceOverride resources(ModuleInstance());
+  Peek();
+}
 void StartCommand() { SayNotAvailable(IDS_CMD_START_LOCAL); }
 
 void SettingsCommandLineWithResources() {

@@ -5,6 +5,7 @@
 #include <acutads.h>
 #include <rxregsvc.h>
 
+#include <iterator>
 #include <vector>
 
 #include "describe/ClassTable.h"
@@ -13,6 +14,8 @@
 #include "host/HostKind.h"
 #include "host/ModuleInstance.h"
 #include "host/ModuleStrings.h"
+#include "hover/CommandReactor.h"
+#include "hover/RolloverTips.h"
 #include "hover/Scope.h"
 
 namespace {
@@ -95,25 +98,38 @@ bool CQuillviewApp::Start() {
   }
   Scope();
   LoadSettings();
+  if (!InstallHooks()) return false;
+  m_commandReactor = std::make_unique<CommandReactor>();
   return true;
 }
 
 void CQuillviewApp::Stop() {
+  RemoveHooks();
   m_scope.reset();
   m_extenders.reset();
   DestroyClassTable();
   RemoveService();
-  if (m_rolloverTipsTurnedOff) {
-    resbuf on{};
-    on.restype = RTSHORT;
-    on.resval.rint = 1;
-    acedSetVar(u"ROLLOVERTIPS", &on);
-    m_rolloverTipsTurnedOff = false;
+  m_commandReactor.reset();
+  RestoreRolloverTips(m_rolloverTipsTurnedOff);
+}
+
+bool CQuillviewApp::InstallHooks() {
+  for (size_t i = 0; i < std::size(kThreadHooks); ++i) {
+    m_hooks[i] = SetWindowsHookExW(kThreadHooks[i].type, kThreadHooks[i].procedure, nullptr, GetCurrentThreadId());
+    if (m_hooks[i] == nullptr) return false;
+  }
+  return true;
+}
+
+void CQuillviewApp::RemoveHooks() {
+  for (HHOOK& hook : m_hooks) {
+    if (hook != nullptr) UnhookWindowsHookEx(hook);
+    hook = nullptr;
   }
 }
 
 CScope& CQuillviewApp::Scope() {
-  if (m_scope == nullptr) m_scope = std::make_unique<CScope>();
+  if (m_scope == nullptr) m_scope = std::make_unique<CScope>(adsw_acadMainWnd());
   return *m_scope;
 }
 

@@ -5,7 +5,9 @@
 #include <memory>
 
 #include "host/ComClientManager.h"
+#include "hover/InputHooks.h"
 
+class CommandReactor;
 class CScope;
 class ExtenderRegistry;
 
@@ -47,13 +49,22 @@ class CQuillviewApp : public CComClientManager<CQuillviewApp> {
   int ButtonPosition() const { return m_buttonPosition; }
   const WCHAR* AcadAppKeyPath() const { return m_acadAppKeyPath; }
 
-  // Created on first use.
+  // Created on first use, owned by the host's main window.
   CScope& Scope();
   bool HasScope() const { return m_scope != nullptr; }
   ExtenderRegistry& Extenders();
 
+  HHOOK Hook(HookKind kind) const { return m_hooks[static_cast<size_t>(kind)]; }
+  // Set only while a peek shows a description: the pick then runs inside commands and keeps no Previous set.
+  bool PeekInProgress() const { return m_peekInProgress != 0; }
+  void SetPeekInProgress(bool peeking) { m_peekInProgress = peeking ? 1 : 0; }
+  bool RolloverTipsTurnedOff() const { return m_rolloverTipsTurnedOff; }
+
  private:
   void WriteSetting(const WCHAR* name, DWORD value);
+  // The hooks in their order, each only after the one before it; false when one could not be installed.
+  bool InstallHooks();
+  void RemoveHooks();
 
   WCHAR m_acadAppKeyPath[kAcadAppKeyPathChars];
   bool m_enabled = true;
@@ -65,6 +76,9 @@ class CQuillviewApp : public CComClientManager<CQuillviewApp> {
   int m_buttonPosition = -1;
   std::unique_ptr<CScope> m_scope;
   std::unique_ptr<ExtenderRegistry> m_extenders;
+  BYTE m_peekInProgress = 0;
+  HHOOK m_hooks[static_cast<size_t>(HookKind::kCount)] = {};
+  std::unique_ptr<CommandReactor> m_commandReactor;
   bool m_rolloverTipsTurnedOff = false;
 };
 

@@ -9,6 +9,7 @@
 #include "host/QuillviewApp.h"
 #include "host/registry/RegAppCU.h"
 #include "host/registry/RegKeyReadOnlyW.h"
+#include "hover/RolloverTips.h"
 #include "hover/Scope.h"
 
 namespace {
@@ -68,11 +69,16 @@ UINT CQuillviewApp::SetTimerInterval(UINT intervalMs) {
   return previous;
 }
 
-// The status-bar button's image and check state and the rollover-tips rule follow once the host has windows.
+// The status-bar button's image and check state follow once the host has a status bar.
 bool CQuillviewApp::SetEnabled(bool enabled) {
   const bool previous = m_enabled;
   m_enabled = enabled;
   WriteSetting(u"Enabled", enabled ? 1 : 0);
+  if (enabled) {
+    TurnOffRolloverTips(m_rolloverTipsTurnedOff);
+  } else {
+    RestoreRolloverTips(m_rolloverTipsTurnedOff);
+  }
   return previous;
 }
 

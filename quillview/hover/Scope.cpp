@@ -1,10 +1,19 @@
 #include "hover/Scope.h"
 
-#include <acutads.h>
+#include <acedads.h>
+#include <commdlg.h>
 
-#include "host/ModuleStrings.h"
+#include "host/ModuleInstance.h"
+#include "html/HtmlDrawer.h"
+#include "hover/CursorPick.h"
+#include "hover/ScopePainting.h"
+#include "hover/ScopePlacement.h"
+#include "hover/ScopeWindowClass.h"
 
 namespace {
+
+constexpr DWORD kScopeStyle = WS_POPUP | WS_BORDER | 0x80;
+constexpr SIZE kInitialSize{300, 20};
 
 // The font the window starts with, before any setting is applied.
 LOGFONTW DefaultScopeFont() {
@@ -12,20 +21,107 @@ LOGFONTW DefaultScopeFont() {
   font.lfHeight = -13;
   font.lfWeight = FW_NORMAL;
   font.lfCharSet = 255;
-  font.lfQuality = 2;
+  font.lfQuality = PROOF_QUALITY;
   lstrcpynW(font.lfFaceName, u"Arial", LF_FACESIZE);
   return font;
 }
 
+void ChangeExtendedStyle(HWND window, LONG add, LONG remove) {
+  SetWindowLongW(window, GWL_EXSTYLE, (GetWindowLongW(window, GWL_EXSTYLE) | add) & ~remove);
+}
+
 }  // namespace
 
-CScope::CScope() : m_font(DefaultScopeFont()) {}
+CScope::CScope(HWND owner) : m_drawer(std::make_unique<CHtmlDrawer>()) {
+  RegisterScopeClass(ModuleInstance(), &CScope::WindowProc);
+  m_window = CreateWindowExW(WS_EX_TOOLWINDOW, kScopeClassName, u"", kScopeStyle, 0, 0, kInitialSize.cx,
+                             kInitialSize.cy, owner, nullptr, ModuleInstance(), nullptr);
+  if (m_window == nullptr) return;
+  CScope* self = this;
+  Scopes().SetAt(m_window, self);
+  const LOGFONTW font = DefaultScopeFont();
+  m_font = CreateFontIndirectW(&font);
+}
 
-// The window comes with the host's windows; without it there is nothing to show or hide.
-void CScope::ShowAtCursor() {}
-void CScope::HideAndArm(UINT) {}
+CScope::~CScope() {
+  m_drawer.reset();
+  if (m_window != nullptr) DestroyWindow(m_window);
+  if (m_font != nullptr) DeleteObject(m_font);
+  if (m_window != nullptr) Scopes().RemoveKey(m_window);
+}
 
-bool CScope::ChooseMainFont(LOGFONTW&) {
-  acutPrintf(ModuleString(IDS_FMT_NOT_AVAILABLE).c_str(), ModuleString(IDS_SHOW_FONT).c_str());
-  return false;
+LRESULT CScope::HideAndArm(int intervalMs) {
+  return SendMessageW(m_window, HideScopeMessage(), intervalMs != 0, intervalMs);
+}
+
+void CScope::Hide() {
+  KillTimer(m_window, kScopeTimerId);
+  if (!m_visible) return;
+  ShowWindow(m_window, SW_HIDE);
+  ChangeExtendedStyle(m_window, 0, WS_EX_TOPMOST);
+  m_visible = 0;
+}
+
+void CScope::ShowAtCursor() {
+  if (m_window == nullptr) return;
+  SendMessageW(m_window, HideScopeMessage(), 0, 0);
+  CString text;
+  POINT cursor{};
+  if (!DescribeUnderCursor(text) || !GetCursorPos(&cursor)) return;
+
+  HDC dc = GetDC(m_window);
+  SIZE measured{};
+  const SIZE size = MeasureScopeWindow(*m_drawer, dc, text.GetString(), measured);
+  ReleaseDC(m_window, dc);
+  const RECT placed = PlaceScope(size, cursor);
+
+  MoveWindow(m_window, placed.left, placed.top, placed.right - placed.left, placed.bottom - placed.top, FALSE);
+  SetWindowTextW(m_window, text);
+  ChangeExtendedStyle(m_window, WS_EX_TOPMOST, 0);
+  ShowWindow(m_window, SW_SHOW);
+  // Showing may have taken the keyboard from the drawing; the user is still working there.
+  SetFocus(adsw_acadDocWnd());
+  m_visible = 1;
+}
+
+void CScope::SetMainFont(const LOGFONTW& font) {
+  HFONT created = CreateFontIndirectW(&font);
+  if (created != nullptr && !PostMessageW(m_window, WM_SETFONT, reinterpret_cast<WPARAM>(created), 0)) {
+    DeleteObject(created);
+  }
+}
+
+void CScope::GetMainFont(LOGFONTW& font) const {
+  HFONT current = reinterpret_cast<HFONT>(SendMessageW(m_window, WM_GETFONT, 0, 0));
+  if (current != nullptr) GetObjectW(current, sizeof(LOGFONTW), &font);
+}
+
+bool CScope::ChooseMainFont(LOGFONTW& font) {
+  CHOOSEFONTW choice{};
+  choice.lStructSize = sizeof choice;
+  choice.hwndOwner = adsw_acadMainWnd();
+  choice.lpLogFont = &font;
+  choice.Flags = CF_SCREENFONTS | CF_INITTOLOGFONTSTRUCT;
+  return ChooseFontW(&choice) != FALSE;
+}
+
+HFONT CScope::ApplyFont(HFONT font) {
+  HFONT previous = m_font;
+  m_font = font;
+  LOGFONTW description{};
+  if (font != nullptr && GetObjectW(font, sizeof description, &description) != 0) {
+    HDC screen = GetDC(m_window);
+    ApplyScopeFont(*m_drawer, description, screen);
+    ReleaseDC(m_window, screen);
+  }
+  return previous;
+}
+
+void CScope::Paint() {
+  PAINTSTRUCT paint{};
+  HDC dc = BeginPaint(m_window, &paint);
+  RECT client{};
+  GetClientRect(m_window, &client);
+  PaintScopeClient(*m_drawer, dc, m_font, client);
+  EndPaint(m_window, &paint);
 }

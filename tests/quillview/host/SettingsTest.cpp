@@ -1,5 +1,6 @@
 // The application object's settings: what the setters write, and what LoadSettings makes of stored values.
 #include <rxregsvc.h>
+#include <qvuser.h>
 #include <wingdi.h>
 
 #include <gtest/gtest.h>
@@ -94,6 +95,7 @@ TEST_F(SettingsTest, FontValuesFallBackOneByOneAndTheCharacterSetSurvives) {
   PutDWord(HKEY_CURRENT_USER, kSettings, u"FontItalic", 1);
   PutDWord(HKEY_CURRENT_USER, kSettings, u"CharacterSet", 0x186);
   app.LoadSettings();
+  win32sim::PumpMessages();  // the font reaches the scope window as a posted WM_SETFONT
   LOGFONTW font{};
   app.Scope().GetMainFont(font);
   EXPECT_EQ(std::u16string(font.lfFaceName), u"Arial");
@@ -128,6 +130,7 @@ TEST_F(SettingsTest, AFaceNameThatFillsItsFieldIsStoredWithoutReadingPastIt) {
   static_assert(offsetof(FontAndNeighbour, after) == sizeof(LOGFONTW));
   std::fill(std::begin(record.font.lfFaceName), std::end(record.font.lfFaceName), u'x');
   app.SaveFont(record.font);
+  win32sim::PumpMessages();  // the font reaches the scope window as a posted WM_SETFONT
   EXPECT_EQ(ReadText(HKEY_CURRENT_USER, kSettings, u"FontTypeface"), std::u16string(LF_FACESIZE - 1, u'x'));
   LOGFONTW applied{};
   app.Scope().GetMainFont(applied);
@@ -144,6 +147,7 @@ TEST_F(SettingsTest, TheFontTheScopeUsesFillsWhatIsNotStored) {
   scopeFont.lfWidth = 7;
   scopeFont.lfQuality = 5;
   app.Scope().SetMainFont(scopeFont);
+  win32sim::PumpMessages();  // the font reaches the scope window as a posted WM_SETFONT
   PutText(HKEY_CURRENT_USER, kSettings, u"FontTypeface", u"宋体");
   LOGFONTW font{};
   app.LoadFont(font);
