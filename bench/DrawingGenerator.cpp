@@ -50,9 +50,9 @@ void writeEntity(Writer& w, size_t i) {
 
 }  // namespace
 
-size_t writeLargeDrawing(const std::string& path, size_t targetBytes) {
-  std::error_code ec;
-  if (std::filesystem::file_size(path, ec) >= targetBytes && !ec) return 0;
+// The header, tables and entities of a generated drawing; writes entities while more() says so.
+template <class More>
+size_t writeGeneratedDrawing(const std::string& path, More more) {
   Writer w{std::fopen(path.c_str(), "w")};
   if (!w.f) return 0;
   w.g(0, "SECTION"); w.g(2, "HEADER");
@@ -70,11 +70,23 @@ size_t writeLargeDrawing(const std::string& path, size_t targetBytes) {
   w.g(0, "ENDSEC");
   w.g(0, "SECTION"); w.g(2, "ENTITIES");
   size_t count = 0;
-  while (static_cast<size_t>(std::ftell(w.f)) < targetBytes) writeEntity(w, count++);
+  while (more(w, count)) writeEntity(w, count++);
   w.g(0, "ENDSEC");
   w.g(0, "EOF");
   std::fclose(w.f);
   return count;
+}
+
+size_t writeLargeDrawing(const std::string& path, size_t targetBytes) {
+  std::error_code ec;
+  if (std::filesystem::file_size(path, ec) >= targetBytes && !ec) return 0;
+  return writeGeneratedDrawing(path, [&](Writer& w, size_t) { return static_cast<size_t>(std::ftell(w.f)) < targetBytes; });
+}
+
+size_t writeGridDrawing(const std::string& path, size_t entities) {
+  std::error_code ec;
+  if (std::filesystem::file_size(path, ec) > 0 && !ec) return 0;
+  return writeGeneratedDrawing(path, [&](Writer&, size_t count) { return count < entities; });
 }
 
 }  // namespace bench
