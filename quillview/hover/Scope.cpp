@@ -26,8 +26,9 @@ LOGFONTW DefaultScopeFont() {
   return font;
 }
 
-void ChangeExtendedStyle(HWND window, LONG add, LONG remove) {
-  SetWindowLongW(window, GWL_EXSTYLE, (GetWindowLongW(window, GWL_EXSTYLE) | add) & ~remove);
+// WS_EX_TOPMOST changes only through SetWindowPos: written with SetWindowLongW it would change nothing.
+void SetTopmost(HWND window, bool topmost) {
+  SetWindowPos(window, topmost ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 }  // namespace
@@ -58,7 +59,7 @@ void CScope::Hide() {
   KillTimer(m_window, kScopeTimerId);
   if (!m_visible) return;
   ShowWindow(m_window, SW_HIDE);
-  ChangeExtendedStyle(m_window, 0, WS_EX_TOPMOST);
+  SetTopmost(m_window, false);
   m_visible = 0;
 }
 
@@ -77,7 +78,7 @@ void CScope::ShowAtCursor() {
 
   MoveWindow(m_window, placed.left, placed.top, placed.right - placed.left, placed.bottom - placed.top, FALSE);
   SetWindowTextW(m_window, text);
-  ChangeExtendedStyle(m_window, WS_EX_TOPMOST, 0);
+  SetTopmost(m_window, true);
   ShowWindow(m_window, SW_SHOW);
   // Showing may have taken the keyboard from the drawing; the user is still working there.
   SetFocus(adsw_acadDocWnd());

@@ -183,6 +183,15 @@ TEST_F(ScopeTest, HidingAShownScopeHidesItsWindow) {
   EXPECT_FALSE(IsWindowVisible(Scope().Window()));
 }
 
+TEST_F(ScopeTest, AShownScopeIsTopmostAndAHiddenOneIsNot) {
+  AddLineThroughViewCentre();
+  ASSERT_TRUE(PeekAtViewCentre());
+  EXPECT_NE(GetWindowLongW(Scope().Window(), GWL_EXSTYLE) & WS_EX_TOPMOST, 0);
+  Scope().HideAndArm(0);
+  EXPECT_EQ(GetWindowLongW(Scope().Window(), GWL_EXSTYLE) & WS_EX_TOPMOST, 0);
+  EXPECT_NE(GetWindowLongW(Scope().Window(), GWL_EXSTYLE) & WS_EX_TOOLWINDOW, 0);
+}
+
 TEST_F(ScopeTest, NothingUnderTheCursorLeavesTheScopeHidden) {
   POINT corner{};
   ClientToScreen(adsw_acadDocWnd(), &corner);
@@ -203,6 +212,17 @@ TEST_F(ScopeTest, MouseMessagesReachTheOwnerAtTheSameScreenPoint) {
   EXPECT_EQ(g_ownerMessages[0].wParam, static_cast<WPARAM>(MK_LBUTTON));
   EXPECT_EQ(g_ownerMessages[0].point.x, screen.x - 50);
   EXPECT_EQ(g_ownerMessages[0].point.y, screen.y - 60);
+  DestroyWindow(owner);
+}
+
+TEST_F(ScopeTest, TheWheelReachesTheOwnerWithItsScreenPointUnchanged) {
+  HWND owner = MakeOwner();
+  CScope scope(owner);
+  MoveWindow(scope.Window(), 200, 300, 100, 40, FALSE);
+  SendMessageW(scope.Window(), WM_MOUSEWHEEL, MAKEWPARAM(0, WHEEL_DELTA), MAKELPARAM(230, 310));
+  ASSERT_EQ(g_ownerMessages.size(), 1u);
+  EXPECT_EQ(g_ownerMessages[0].point.x, 230) << "the wheel's point is in screen coordinates already";
+  EXPECT_EQ(g_ownerMessages[0].point.y, 310);
   DestroyWindow(owner);
 }
 
