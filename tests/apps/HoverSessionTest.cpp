@@ -205,6 +205,22 @@ TEST_F(HoverSessionTest, PeekShowsTheDescriptionInsideACommand) {
   EXPECT_TRUE(scopes[1].visible) << s.out;
 }
 
+TEST_F(HoverSessionTest, AnEntityOnALockedLayerIsDescribedAsTheHostSelectsIt) {
+  // ssget picks entities on locked layers unless told ":L"; the line at y 1.5 is on the locked layer.
+  const SessionResult s = Session("SIM CURSORW 6,1.5\nSIM WAIT 500\nSIM SCOPE\n");
+  ASSERT_TRUE(Scopes(s.out).at(0).visible) << s.out;
+  EXPECT_NE(Scopes(s.out)[0].title.find("LOCKED"), std::string::npos) << Scopes(s.out)[0].title;
+}
+
+TEST_F(HoverSessionTest, AScreenWithoutWorkAreaShowsNothingAndEndsWell) {
+  const SessionResult s = Session("SIM CURSOR 10,10\nSIM WAIT 500\nSIM SCOPE\nSIM CURSORW 5,5\nSIM WAIT 500\nSIM SCOPE\n",
+                                  {"--monitors", "1280x40+0+0"});
+  const std::vector<Scope> scopes = Scopes(s.out);
+  ASSERT_EQ(scopes.size(), 2u) << s.out;
+  EXPECT_FALSE(scopes[0].visible);
+  EXPECT_FALSE(scopes[1].visible);
+}
+
 TEST_F(HoverSessionTest, DrawingWithoutEntitiesShowsNothing) {
   const SessionResult s = machine.Run(kLoad + "SIM CURSOR 640,400\nSIM WAIT 600\nSIM SCOPE\n");
   EXPECT_EQ(s.exitCode, 0) << s.err;
