@@ -7,10 +7,15 @@
 #include "../documents/Document.h"
 #include "HostWindowState.h"
 
+#include <unordered_map>
+#include <vector>
+
 namespace acadsim::windows {
 namespace {
 
 constexpr const WCHAR* kDrawingViewClass = u"AcadDrawingView";
+// Posted when the pick-first set changed: the view repaints only if the set differs from what it shows.
+constexpr UINT kPickFirstChanged = WM_APP + 1;
 // AutoCAD zooms by this factor for each notch of the wheel (ZOOMFACTOR 60).
 constexpr double kWheelZoomFactor = 1.25;
 
@@ -38,12 +43,37 @@ void TellMonitors(AcApDocument* doc, LPARAM lParam) {
   document->inputPoints().notifyMonitors(world, aperture);
 }
 
+// What a view shows of the pick-first set, and whether a check of it is already on its way.
+struct ShownSelection {
+  std::vector<AcDbObjectId> entities;
+  bool gripped = false;
+  bool checkPosted = false;
+};
+
+std::unordered_map<HWND, ShownSelection>& ShownSelections() {
+  static std::unordered_map<HWND, ShownSelection> shown;
+  return shown;
+}
+
 void Paint(HWND window, AcApDocument* doc) {
   PAINTSTRUCT paint{};
   const HDC dc = BeginPaint(window, &paint);
   if (dc == nullptr) return;
   paintDrawingView(dc, doc);
   EndPaint(window, &paint);
+  ShownSelection& shown = ShownSelections()[window];
+  shown.entities = pickFirstEntities(doc);
+  shown.gripped = pickFirstGripped(doc);
+}
+
+// A set changed and changed back within one round of messages (the module's selection guard does so on every
+// pick) costs no repaint of the drawing.
+void CheckPickFirst(HWND window, AcApDocument* doc) {
+  ShownSelection& shown = ShownSelections()[window];
+  shown.checkPosted = false;
+  if (shown.entities != pickFirstEntities(doc) || shown.gripped != pickFirstGripped(doc)) {
+    InvalidateRect(window, nullptr, TRUE);
+  }
 }
 
 LRESULT CALLBACK DrawingViewProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -60,6 +90,12 @@ LRESULT CALLBACK DrawingViewProc(HWND window, UINT message, WPARAM wParam, LPARA
     case WM_PAINT:
       Paint(window, doc);
       return 0;
+    case kPickFirstChanged:
+      CheckPickFirst(window, doc);
+      return 0;
+    case WM_NCDESTROY:
+      ShownSelections().erase(window);
+      return DefWindowProcW(window, message, wParam, lParam);
     case WM_MOUSEMOVE:
       TellMonitors(doc, lParam);
       return 0;
@@ -87,6 +123,12 @@ LRESULT CALLBACK DrawingViewProc(HWND window, UINT message, WPARAM wParam, LPARA
 }
 
 }  // namespace
+
+void NotePickFirstChanged(HWND view) {
+  ShownSelection& shown = ShownSelections()[view];
+  if (shown.checkPosted) return;
+  shown.checkPosted = PostMessageW(view, kPickFirstChanged, 0, 0) != FALSE;
+}
 
 HWND CreateDrawingViewWindow(HWND mainFrame, AcApDocument* doc) {
   // Registered with every view, so that a window manager reset between sessions finds it again.

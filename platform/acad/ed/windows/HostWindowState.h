@@ -29,6 +29,8 @@ void LayOutMainFrame();
 HWND CreateMainFrame();
 HWND CreateCommandLineWindow(HWND mainFrame);
 HWND CreateDrawingViewWindow(HWND mainFrame, AcApDocument* doc);
+// The pick-first set of the view's document changed; the view repaints once messages run, if it must.
+void NotePickFirstChanged(HWND view);
 // The main frame's title for the current document, as AutoCAD shows it.
 void UpdateMainFrameTitle();
 

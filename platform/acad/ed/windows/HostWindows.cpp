@@ -1,5 +1,6 @@
 #include <acadsim/CommandLine.h>
 #include <acadsim/DrawingView.h>
+#include <acadsim/Selection.h>
 #include <acadsim/HostWindows.h>
 #include <acedads.h>
 
@@ -87,6 +88,9 @@ void CreateHostWindows() {
   if (state.mainFrame == nullptr) return;
   state.commandLine = windows::CreateCommandLineWindow(state.mainFrame);
   registerViewCommands(windows::InvalidateView);
+  setPickFirstChangedHandler([](AcApDocument* doc) {
+    if (const HWND view = DrawingViewWindow(doc)) windows::NotePickFirstChanged(view);
+  });
   AcApDocManager* manager = acDocManagerPtr();
   if (manager != nullptr) {
     AcApDocumentIterator* docs = manager->newAcApDocumentIterator();
@@ -106,6 +110,7 @@ void DestroyHostWindows() {
   if (state.mainFrame == nullptr) return;
   if (acDocManagerPtr() != nullptr) acDocManagerPtr()->removeReactor(&windows::Reactor());
   SetCommandLineChangedHandler({});
+  setPickFirstChangedHandler({});
   const HWND frame = state.mainFrame;
   const HFONT font = state.commandLineFont;
   state = windows::HostWindowState{};

@@ -143,6 +143,32 @@ TEST_F(HostWindows, AClickSentToTheFrameReachesTheViewUnderThePoint) {
   EXPECT_EQ(acadsim::pickFirstEntities(drawing.doc()).size(), 1u) << "the view took the click and selected the line";
 }
 
+// Dispatches the view's posted messages only, leaving the paint for the test to look at.
+bool ViewNeedsPaintAfterPostedMessages(HWND view) {
+  MSG message{};
+  while (PeekMessageW(&message, view, WM_APP, WM_APP + 0x3FFF, PM_REMOVE)) DispatchMessageW(&message);
+  RECT update{};
+  return GetUpdateRect(view, &update, FALSE) != FALSE;
+}
+
+TEST_F(HostWindows, TheViewRepaintsWhenThePickFirstSetItShowsChanges) {
+  OpenDrawing drawing(line(0, 0, 10, 0));
+  acadsim::CreateHostWindows();
+  win32sim::PumpMessages();
+  const HWND view = adsw_acadDocWnd();
+  ads_name all = {0, 0};
+  ASSERT_EQ(acedSSGet(u"_X", nullptr, nullptr, nullptr, all), RTNORM);
+
+  ASSERT_EQ(acedSSSetFirst(all, nullptr), RTNORM);
+  EXPECT_TRUE(ViewNeedsPaintAfterPostedMessages(view));
+  win32sim::PumpMessages();
+
+  ASSERT_EQ(acedSSSetFirst(nullptr, nullptr), RTNORM);
+  ASSERT_EQ(acedSSSetFirst(all, nullptr), RTNORM);
+  EXPECT_FALSE(ViewNeedsPaintAfterPostedMessages(view)) << "changed and changed back: the picture is the same";
+  acedSSFree(all);
+}
+
 TEST_F(HostWindows, TheMainFrameIsTitledWithTheProductAndTheDrawing) {
   OpenDrawing drawing(line(0, 0, 10, 0));
   acadsim::CreateHostWindows();
