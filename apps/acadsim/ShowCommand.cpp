@@ -1,6 +1,7 @@
 #include "ShowCommand.h"
 
 #include <qvwide.h>
+#include <rxdlinkr.h>
 
 #include <ostream>
 #include <string>
@@ -15,16 +16,6 @@ namespace {
 
 // The rest interval when the module's settings cannot be asked.
 constexpr long kDefaultRestInterval = 500;
-
-// A UTF-8 path as an AutoLISP string literal.
-std::string LispString(const std::string& text) {
-  std::string quoted = "\"";
-  for (const char c : text) {
-    if (c == '"' || c == '\\') quoted += '\\';
-    quoted += c;
-  }
-  return quoted + "\"";
-}
 
 // The module's TimerInterval, through its AutoLISP function (its first value).
 long RestInterval(HostSession& session) {
@@ -47,13 +38,11 @@ int RunShow(const ShowOptions& options, std::ostream& out, std::ostream& err) {
   HostSession session;
   if (!session.start(options.session, err)) return 1;
 
-  const std::string modulePath =
-      options.modulePath.empty() ? WideToUtf8(DefaultModulePath()) : options.modulePath;
-  ScriptInputSource load("(arxload " + LispString(modulePath) + " nil)\n");
-  session.run(load);
-  const LispOutcome loaded = session.evaluateLisp(u"(quillview)");
-  if (!loaded.ok) {
-    err << "acadsim show: cannot load the module " << modulePath << "\n";
+  const std::u16string modulePath = options.modulePath.empty() ? DefaultModulePath() : Utf8ToWide(options.modulePath);
+  // Loaded as the host loads ARX modules (the registry may have loaded it at start-up already).
+  acrxDynamicLinker->loadModule(modulePath.c_str(), true);
+  if (!session.evaluateLisp(u"(quillview)").ok) {
+    err << "acadsim show: cannot load the module " << WideToUtf8(modulePath) << "\n";
     return 1;
   }
 

@@ -245,6 +245,40 @@ TEST_F(HoverSessionTest, SimLinesFireNoCommandReactorsAndKeepThePromptStanding) 
   EXPECT_NE(s.out.find("Command: SIM WAIT 10\nCommand: (getvar \"CMDACTIVE\")\n0\n"), std::string::npos) << s.out;
 }
 
+TEST_F(HoverSessionTest, ShowPrintsTheScopeLineAndWritesTheScreenshot) {
+  const std::string shot = (machine.Folder() / "shot.png").string();
+  const SessionResult s = machine.Acadsim({"show", kDrawing, "--at-world", "19.6,4", "-o", shot});
+  EXPECT_EQ(s.exitCode, 0) << s.err;
+  ASSERT_EQ(Scopes(s.out).size(), 1u) << s.out;
+  EXPECT_TRUE(Scopes(s.out)[0].visible);
+  EXPECT_NE(Scopes(s.out)[0].title.find("COLUMNS"), std::string::npos);
+  EXPECT_NE(s.err.find("cursor "), std::string::npos) << "the transcript goes to standard error";
+  std::ifstream png(shot, std::ios::binary);
+  char signature[8] = {};
+  png.read(signature, 8);
+  EXPECT_EQ(std::string(signature + 1, 3), "PNG");
+}
+
+TEST_F(HoverSessionTest, ShowWithCtrlDescribesTheNestedObject) {
+  const SessionResult s = machine.Acadsim({"show", kDrawing, "--at-world", "4.35,8", "--ctrl"});
+  EXPECT_EQ(s.exitCode, 0) << s.err;
+  ASSERT_EQ(Scopes(s.out).size(), 1u) << s.out;
+  EXPECT_EQ(Scopes(s.out)[0].title.substr(0, 5), "*<h4>") << s.out;
+}
+
+TEST_F(HoverSessionTest, ShowRefusesWhatItCannotDo) {
+  EXPECT_EQ(machine.Acadsim({"show", kDrawing}).exitCode, 2) << "a place is required";
+  EXPECT_EQ(machine.Acadsim({"show", kDrawing, "--at", "1,1", "--at-world", "1,1"}).exitCode, 2);
+  EXPECT_EQ(machine.Acadsim({"show", kDrawing, "--at", "1,1", "--monitors", "0x0+0+0"}).exitCode, 2);
+  const SessionResult noModule = machine.Acadsim({"show", kDrawing, "--at", "1,1", "--module", "/no/such.arx"});
+  EXPECT_EQ(noModule.exitCode, 1);
+  EXPECT_NE(noModule.err.find("cannot load the module /no/such.arx"), std::string::npos) << noModule.err;
+  const SessionResult badPlace = machine.Acadsim({"show", kDrawing, "--at", "left"});
+  EXPECT_EQ(badPlace.exitCode, 1);
+  EXPECT_NE(badPlace.err.find("SIM: CURSOR takes a screen point"), std::string::npos) << badPlace.err;
+  EXPECT_EQ(machine.Acadsim({"show", "/no/such.dxf", "--at", "1,1"}).exitCode, 1);
+}
+
 // A drawing of one filled square that, zoomed in, covers the whole view: every pixel of it is on the solid.
 class CoveredViewTest : public HoverSessionTest {
  protected:

@@ -48,10 +48,16 @@ SessionMachine::~SessionMachine() {
 SessionResult SessionMachine::Run(const std::string& script, const std::vector<std::string>& flags) const {
   const std::filesystem::path scriptFile = m_folder / "session.scr";
   std::ofstream(scriptFile, std::ios::binary) << script;
+  std::vector<std::string> args = {"run", scriptFile.string()};
+  args.insert(args.end(), flags.begin(), flags.end());
+  return Acadsim(args);
+}
+
+SessionResult SessionMachine::Acadsim(const std::vector<std::string>& args) const {
   std::string command = "cd " + Quoted((m_folder / "work").string()) + " && HDQ_INSTALL_LOG=" + Quoted(HdqInstallLog().string()) + " " +
-                        Quoted(QV_BIN_DIR "/acadsim") +
-                        " run " + Quoted(scriptFile.string()) + " --home " + Quoted((m_folder / "home").string());
-  for (const std::string& flag : flags) command += " " + Quoted(flag);
+                        Quoted(QV_BIN_DIR "/acadsim");
+  for (const std::string& arg : args) command += " " + Quoted(arg);
+  command += " --home " + Quoted((m_folder / "home").string());
   command += " > " + Quoted((m_folder / "out.txt").string()) + " 2> " + Quoted((m_folder / "err.txt").string()) +
              " < /dev/null";
   SessionResult result;

@@ -27,6 +27,8 @@ class SessionMachine {
   // Runs the script (UTF-8 lines) in a fresh acadsim process with this machine's home, from a working folder
   // of its own; flags follow the script ("--product", "AutoCAD LT", "--drawing", FILE...).
   SessionResult Run(const std::string& script, const std::vector<std::string>& flags = {}) const;
+  // Runs acadsim with the arguments (a command and its flags) and this machine's home, the same way.
+  SessionResult Acadsim(const std::vector<std::string>& args) const;
 
   // Opens the machine's registry in this process for f, and forgets it again afterwards.
   void WithRegistry(const std::function<void()>& f) const;
