@@ -4,6 +4,8 @@
 
 #include <commctrl.h>
 
+#include <unistd.h>
+
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -47,14 +49,19 @@ void WriteBmp(const std::string& path, int width, int height, ColourAt colourAt)
 
 class HtmlImage : public ::testing::Test {
  protected:
+  static void TearDownTestSuite() {
+    std::remove(HalvesPath().c_str());
+    std::remove(StripPath().c_str());
+  }
   static void SetUpTestSuite() {
     // 8 by 6: red on the left half, blue on the right.
     WriteBmp(HalvesPath(), 8, 6, [](int x, int) { return x < 4 ? kRed : kBlue; });
     // A strip of three 4 by 4 images: red, green, blue.
     WriteBmp(StripPath(), 12, 4, [](int x, int) { return x < 4 ? kRed : x < 8 ? kGreen : kBlue; });
   }
-  static std::string HalvesPath() { return ::testing::TempDir() + "qv_html_halves.bmp"; }
-  static std::string StripPath() { return ::testing::TempDir() + "qv_html_strip.bmp"; }
+  // One file per process: the test runner runs tests of this suite side by side, each writing its images.
+  static std::string HalvesPath() { return ::testing::TempDir() + "qv_html_halves-" + std::to_string(getpid()) + ".bmp"; }
+  static std::string StripPath() { return ::testing::TempDir() + "qv_html_strip-" + std::to_string(getpid()) + ".bmp"; }
   static std::u16string Wide(const std::string& text) { return Utf8ToWide(text); }
 
   HtmlTestSurface surface{100, 60};
